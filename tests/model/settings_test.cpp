@@ -1,0 +1,119 @@
+// Settings: defaults, acceptance at start-up and the rewrite rules of the settings file.
+#include "model/ini_file.h"
+#include "model/settings.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+
+const char* const AllKeys =
+    "[Config]\r\nLoopCount=500\r\nDrawCount=3\r\nDebugMode=1\r\nFileFormat=1\r\nDirectAutoSelect=1\r\n";
+
+struct SettingsTest : ::testing::Test {
+    TempDir dir;
+    std::filesystem::path file = dir / "config.ini";
+    SettingsStore store{file};
+    Settings settings;
+
+    /// What start-up does: load, and rewrite when something was replaced.
+    bool startUp() {
+        const bool ok = store.loadConfig(settings);
+        if (!ok) store.saveConfig(settings);
+        return ok;
+    }
+};
+
+TEST_F(SettingsTest, MissingFileIsCreatedWithDefaults) {
+    EXPECT_FALSE(startUp());
+    EXPECT_EQ(readBytes(file), "[Config]\r\nLoopCount=10000\r\nDrawCount=10\r\nDebugMode=0\r\n"
+                               "FileFormat=0\r\nDirectAutoSelect=0\r\n");
+    EXPECT_EQ(settings.loopCount, 10000);
+    EXPECT_EQ(settings.drawCount, 10);
+    EXPECT_EQ(settings.debugMode, 0);
+    EXPECT_EQ(settings.fileFormat, 0);
+    EXPECT_EQ(settings.directAutoSelect, 0);
+}
+
+TEST_F(SettingsTest, AcceptableFileIsNotRewritten) {
+    writeBytes(file, AllKeys);
+    EXPECT_TRUE(startUp());
+    EXPECT_EQ(readBytes(file), AllKeys);
+    EXPECT_EQ(settings.loopCount, 500);
+    EXPECT_EQ(settings.drawCount, 3);
+    EXPECT_EQ(settings.debugMode, 1);
+    EXPECT_EQ(settings.fileFormat, 1);
+    EXPECT_EQ(settings.directAutoSelect, 1);
+}
+
+TEST_F(SettingsTest, MissingFlagsDoNotCauseRewrite) {
+    for (const char* text : {"[Config]\nLoopCount=1\nDrawCount=1\nFileFormat=0\nDirectAutoSelect=1\n",
+                             "[Config]\nLoopCount=1\nDrawCount=1\nDebugMode=1\nFileFormat=0\n"}) {
+        writeBytes(file, text);
+        settings = Settings{};
+        EXPECT_TRUE(startUp()) << text;
+        EXPECT_EQ(readBytes(file), text);
+    }
+    EXPECT_EQ(settings.directAutoSelect, 0);
+}
+
+TEST_F(SettingsTest, StoredFormatTwoIsReplacedByZero) {
+    writeBytes(file, "[Config]\r\nLoopCount=5\r\nDrawCount=5\r\nDebugMode=0\r\nFileFormat=2\r\n"
+                     "DirectAutoSelect=0\r\n");
+    EXPECT_FALSE(startUp());
+    EXPECT_EQ(settings.fileFormat, 0);
+    EXPECT_EQ(readProfileInt(file, "Config", "FileFormat", -1), 0);
+}
+
+TEST_F(SettingsTest, NonPositiveCountsAreReplacedAndWrittenBack) {
+    writeBytes(file, "[Config]\r\nLoopCount=-5\r\nDrawCount=0\r\nDebugMode=0\r\nFileFormat=0\r\n"
+                     "DirectAutoSelect=0\r\n");
+    EXPECT_FALSE(startUp());
+    EXPECT_EQ(settings.loopCount, 10000);
+    EXPECT_EQ(settings.drawCount, 10);
+    EXPECT_EQ(readProfileInt(file, "Config", "LoopCount", -1), 10000);
+    EXPECT_EQ(readProfileInt(file, "Config", "DrawCount", -1), 10);
+}
+
+TEST_F(SettingsTest, ValuesThatAreNotNumbers) {
+    // A non-numeric count reads as 0 and is replaced; a non-numeric format is simply 0.
+    writeBytes(file, "[Config]\r\nLoopCount=many\r\nDrawCount=4\r\nFileFormat=abc\r\n");
+    EXPECT_FALSE(store.loadConfig(settings));
+    EXPECT_EQ(settings.loopCount, 10000);
+    writeBytes(file, "[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nFileFormat=abc\r\n");
+    EXPECT_TRUE(store.loadConfig(settings));
+    EXPECT_EQ(settings.fileFormat, 0);
+}
+
+TEST_F(SettingsTest, FlagsAreWrittenNormalised) {
+    writeBytes(file, "[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nDebugMode=7\r\nFileFormat=1\r\n"
+                     "DirectAutoSelect=-3\r\n");
+    EXPECT_TRUE(store.loadConfig(settings));
+    EXPECT_EQ(settings.debugMode, 7); // honoured as on
+    settings.fileFormat = 2;          // the running program may hold 2
+    store.saveConfig(settings);
+    EXPECT_EQ(readBytes(file), "[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nDebugMode=1\r\n"
+                               "FileFormat=2\r\nDirectAutoSelect=1\r\n");
+}
+
+TEST_F(SettingsTest, RewriteKeepsOtherContent) {
+    writeBytes(file, "; written by hand\r\n[Config]\r\nLoopCount=0\r\nNote=hello\r\n[Mine]\r\nK=v\r\n");
+    EXPECT_FALSE(startUp());
+    const std::string text = readBytes(file);
+    EXPECT_NE(text.find("; written by hand\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Note=hello\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Mine]\r\nK=v\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("LoopCount=0"), std::string::npos);
+}
+
+TEST(SettingsPathTest, ConfigLiesBesideTheExecutable) {
+    EXPECT_EQ(configPathBeside("/opt/corvane/bin"), std::filesystem::path("/opt/corvane/bin/config.ini"));
+}
+
+} // namespace
+} // namespace corvane
