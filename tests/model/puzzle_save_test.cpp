@@ -146,7 +146,7 @@ TEST_F(PuzzleSaveTest, WriteFailures) {
     EXPECT_EQ(folderFiles(), (std::vector<std::string>{"folder", "loop.txt"}));
 }
 
-TEST_F(PuzzleSaveTest, ReadOnlyFolderFallsBackToWritingInPlace) {
+TEST_F(PuzzleSaveTest, ReadOnlyFolderAndFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     fs::create_directory(dir / "locked");
     const fs::path file = dir / "locked" / "puzzle.txt";
@@ -158,6 +158,13 @@ TEST_F(PuzzleSaveTest, ReadOnlyFolderFallsBackToWritingInPlace) {
     save(dir / "locked" / "other.txt", FormatKavrin, 0);
     EXPECT_EQ(window.boxTexts(), std::vector<std::string>{"ファイルのセーブに失敗しました"});
     ::chmod((dir / "locked").c_str(), 0755);
+
+    // A read-only file in a writable folder is not replaced either.
+    window.boxes.clear();
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    save(file, FormatNsha, 0);
+    EXPECT_EQ(window.boxTexts(), std::vector<std::string>{"ファイルのセーブに失敗しました"});
+    EXPECT_EQ(readBytes(file), "w3h2n1s3n1\r\n");
 }
 
 } // namespace
