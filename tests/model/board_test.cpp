@@ -83,8 +83,7 @@ TEST_F(BoardTest, ViewListMirrorsSolutions) {
         window.addViewItem(viewItemText(k));
     }
     window.selectViewItem(2);
-    EXPECT_EQ(window.viewItems,
-              (std::vector<std::string>{"通常画面", "解 No.1", "解 No.2", "解 No.3"}));
+    EXPECT_EQ(window.viewItems, (std::vector<std::string>{"通常画面", "解 No.1", "解 No.2", "解 No.3"}));
     ASSERT_TRUE(resetBoard(board, status, window, 7, 3));
     EXPECT_TRUE(board.solutions.empty());
     EXPECT_EQ(window.viewItems, std::vector<std::string>{"通常画面"});

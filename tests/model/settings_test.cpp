@@ -12,8 +12,8 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-const char* const AllKeys = "[Config]\r\nLoopCount=500\r\nDrawCount=3\r\nDebugMode=1\r\nFileFormat="
-                            "1\r\nDirectAutoSelect=1\r\n";
+const char* const AllKeys =
+    "[Config]\r\nLoopCount=500\r\nDrawCount=3\r\nDebugMode=1\r\nFileFormat=1\r\nDirectAutoSelect=1\r\n";
 
 struct SettingsTest : ::testing::Test {
     TempDir dir;
@@ -52,9 +52,8 @@ TEST_F(SettingsTest, AcceptableFileIsNotRewritten) {
 }
 
 TEST_F(SettingsTest, MissingFlagsDoNotCauseRewrite) {
-    for (const char* text :
-         {"[Config]\nLoopCount=1\nDrawCount=1\nFileFormat=0\nDirectAutoSelect=1\n",
-          "[Config]\nLoopCount=1\nDrawCount=1\nDebugMode=1\nFileFormat=0\n"}) {
+    for (const char* text : {"[Config]\nLoopCount=1\nDrawCount=1\nFileFormat=0\nDirectAutoSelect=1\n",
+                             "[Config]\nLoopCount=1\nDrawCount=1\nDebugMode=1\nFileFormat=0\n"}) {
         writeBytes(file, text);
         settings = Settings{};
         EXPECT_TRUE(startUp()) << text;
@@ -103,8 +102,7 @@ TEST_F(SettingsTest, FlagsAreWrittenNormalised) {
 }
 
 TEST_F(SettingsTest, RewriteKeepsOtherContent) {
-    writeBytes(file,
-               "; written by hand\r\n[Config]\r\nLoopCount=0\r\nNote=hello\r\n[Mine]\r\nK=v\r\n");
+    writeBytes(file, "; written by hand\r\n[Config]\r\nLoopCount=0\r\nNote=hello\r\n[Mine]\r\nK=v\r\n");
     EXPECT_FALSE(startUp());
     const std::string text = readBytes(file);
     EXPECT_NE(text.find("; written by hand\r\n"), std::string::npos);
@@ -114,8 +112,7 @@ TEST_F(SettingsTest, RewriteKeepsOtherContent) {
 }
 
 TEST(SettingsPathTest, ConfigLiesBesideTheExecutable) {
-    EXPECT_EQ(configPathBeside("/opt/corvane/bin"),
-              std::filesystem::path("/opt/corvane/bin/config.ini"));
+    EXPECT_EQ(configPathBeside("/opt/corvane/bin"), std::filesystem::path("/opt/corvane/bin/config.ini"));
 }
 
 } // namespace
