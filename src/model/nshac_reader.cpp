@@ -5,6 +5,7 @@
 #include "model/puzzle_lines.h"
 #include "model/utf8_text.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace corvane {
