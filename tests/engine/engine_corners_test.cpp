@@ -10,8 +10,8 @@ using testing::at;
 using testing::engineFromPicture;
 
 TEST(CornerCascade, RightDownRepeatsUntilAClueStopsIt) {
-    auto engine = engineFromPicture({". . . . . 1", ". . . . . .", ". . . . . .", ". . . 2 . .",
-                                     ". . . . . .", "1 . . . . 2"});
+    auto engine = engineFromPicture(
+        {". . . . . 1", ". . . . . .", ". . . . . .", ". . . 2 . .", ". . . . . .", "1 . . . . 2"});
     Engine& e = *engine;
     ASSERT_EQ(cornerRightDown(e, at(2, 2)), 1) << enginePicture(e);
     EXPECT_EQ(e.cellLinks[at(2, 2)] & 15, Right | Down) << enginePicture(e);
@@ -25,8 +25,8 @@ TEST(CornerCascade, RightDownRepeatsUntilAClueStopsIt) {
 }
 
 TEST(CornerCascade, DownLeftIsTheMirrorImage) {
-    auto engine = engineFromPicture({"1 . . . . .", ". . . . . .", ". . . . . .", ". . 2 . . .",
-                                     ". . . . . .", "2 . . . . 1"});
+    auto engine = engineFromPicture(
+        {"1 . . . . .", ". . . . . .", ". . . . . .", ". . 2 . . .", ". . . . . .", "2 . . . . 1"});
     Engine& e = *engine;
     ASSERT_EQ(cornerDownLeft(e, at(5, 2)), 1) << enginePicture(e);
     EXPECT_EQ(e.cellLinks[at(5, 2)] & 15, Down | Left) << enginePicture(e);
@@ -45,8 +45,8 @@ TEST(CornerCascade, ReachingTheRimOrABlockedEdgeIsAConflict) {
     EXPECT_EQ(e.conflictCode, 1);
     EXPECT_EQ(e.conflictCells[0], at(4, 4));
 
-    auto blocked = engineFromPicture({". . . . . 1", ". . . . . .", ". . . . . .", ". . . 2 . .",
-                                      ". . . . . .", "1 . . . . 2"});
+    auto blocked = engineFromPicture(
+        {". . . . . 1", ". . . . . .", ". . . . . .", ". . . 2 . .", ". . . . . .", "1 . . . . 2"});
     Engine& b = *blocked;
     setBlock(b, at(3, 3), Down);
     EXPECT_EQ(cornerRightDown(b, at(2, 2)), 0);
@@ -55,8 +55,8 @@ TEST(CornerCascade, ReachingTheRimOrABlockedEdgeIsAConflict) {
 }
 
 TEST(CornerCascade, LinksWithoutOwnerClosingALoopAreAConflict) {
-    auto engine = engineFromPicture({"1 . . . 1", ". . . . .", ". . . . .", ". . . . .",
-                                     "2 . . . 2"});
+    auto engine =
+        engineFromPicture({"1 . . . 1", ". . . . .", ". . . . .", ". . . . .", "2 . . . 2"});
     Engine& e = *engine;
     setLink(e, at(3, 2), Down);
     setLink(e, at(2, 3), Right);
@@ -68,8 +68,8 @@ TEST(CornerCascade, LinksWithoutOwnerClosingALoopAreAConflict) {
 TEST(CornerCascade, AnOwnedDiagonalCellMovesItsHead) {
     // The head of pair 2 stands right of the diagonal cell (3,3); the cascade links (3,3)
     // Right, so the head moves into (3,3) and then on Down.
-    auto engine = engineFromPicture({". . . . . .", ". . . . . .", ". . . 2 . .", ". . . . . .",
-                                     ". . . . 1 .", "1 . 2 . . ."});
+    auto engine = engineFromPicture(
+        {". . . . . .", ". . . . . .", ". . . 2 . .", ". . . . . .", ". . . . 1 .", "1 . 2 . . ."});
     Engine& e = *engine;
     ASSERT_EQ(e.cellOwner[at(4, 3)], 2);
     ASSERT_EQ(cornerRightDown(e, at(2, 2)), 1) << enginePicture(e);
