@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace corvane {
 namespace {
 
@@ -50,6 +52,30 @@ std::unique_ptr<Engine> frameEngine(const Frame& f, int clueA, int clueB, bool m
 
 bool blocked(const Engine& e, int c, int d) {
     return (e.cellLinks[c] & (d << 4)) != 0;
+}
+
+/// Runs a U-turn scenario written for a link Up at c = (0,0) in all four turns, without and
+/// with a clue at (-1,-1) inside the turn: `lay` sets the links around c, then c is linked
+/// and its handler run; the edge `closing` must be blocked exactly when no clue is inside,
+/// and the edge `open` must stay free.
+void checkUturnScenario(const std::function<void(Engine&, const Frame&)>& lay, int closing,
+                        int open) {
+    for (int turns = 0; turns < 4; ++turns) {
+        for (const bool clueInside : {false, true}) {
+            const Frame f{turns};
+            auto engine =
+                frameEngine(f, clueInside ? f.cell(-1, -1) : f.cell(4, 4), f.cell(4, -4), true);
+            Engine& e = *engine;
+            const int c = f.cell(0, 0);
+            lay(e, f);
+            setLink(e, c, f.dir(Up));
+            ASSERT_EQ(onLink(e, c, f.dir(Up)), 1);
+            EXPECT_EQ(blocked(e, c, f.dir(closing)), !clueInside)
+                << turnName(turns) << (clueInside ? " with" : " without") << " clue\n"
+                << enginePicture(e);
+            EXPECT_FALSE(blocked(e, c, f.dir(open))) << turnName(turns);
+        }
+    }
 }
 
 TEST(LinkHandlers, SaturationClosesEveryOtherEdgeOfAFullCell) {
@@ -111,74 +137,39 @@ TEST(LinkHandlers, CornersOpeningDownwardsNeedTheirDiagonalRay) {
 }
 
 TEST(LinkHandlers, CrossWalkRefusesAUturnWithoutAClueInside) {
-    // Scenario for a link Up at c = (0,0): t = (-2,0) leaves Up and runs Right to (-1,0),
-    // which would close a U-turn opening upwards if c linked Left. A clue at (-1,-1) inside
-    // the turn allows it.
-    for (int turns = 0; turns < 4; ++turns) {
-        for (const bool clueInside : {false, true}) {
-            const Frame f{turns};
-            auto engine =
-                frameEngine(f, clueInside ? f.cell(-1, -1) : f.cell(4, 4), f.cell(4, -4), true);
-            Engine& e = *engine;
-            const int c = f.cell(0, 0);
+    // t = (-2,0) leaves Up and runs Right to (-1,0), which would close a U-turn opening
+    // upwards if c linked Left.
+    checkUturnScenario(
+        [](Engine& e, const Frame& f) {
             setLink(e, f.cell(-2, 0), f.dir(Up));
             setLink(e, f.cell(-2, 0), f.dir(Right));
-            setLink(e, c, f.dir(Up));
-            ASSERT_EQ(onLink(e, c, f.dir(Up)), 1);
-            EXPECT_EQ(blocked(e, c, f.dir(Left)), !clueInside)
-                << turnName(turns) << (clueInside ? " with" : " without") << " clue\n"
-                << enginePicture(e);
-            EXPECT_FALSE(blocked(e, c, f.dir(Right))) << turnName(turns);
-        }
-    }
+        },
+        Left, Right);
 }
 
 TEST(LinkHandlers, ForwardWalkRefusesATurnBackToTheSameSide) {
-    // Link Up at c; the straight run above it, (0,-1), (0,-2), turns Left at (0,-2). Linking
-    // c Left would make a U-turn opening to the left around (-1,-1).
-    for (int turns = 0; turns < 4; ++turns) {
-        for (const bool clueInside : {false, true}) {
-            const Frame f{turns};
-            auto engine =
-                frameEngine(f, clueInside ? f.cell(-1, -1) : f.cell(4, 4), f.cell(4, -4), true);
-            Engine& e = *engine;
-            const int c = f.cell(0, 0);
+    // The straight run above c, (0,-1), (0,-2), turns Left at (0,-2). Linking c Left would
+    // make a U-turn opening to the left around (-1,-1).
+    checkUturnScenario(
+        [](Engine& e, const Frame& f) {
             setLink(e, f.cell(0, -1), f.dir(Up));
             setLink(e, f.cell(0, -2), f.dir(Left));
-            setLink(e, c, f.dir(Up));
-            ASSERT_EQ(onLink(e, c, f.dir(Up)), 1);
-            EXPECT_EQ(blocked(e, c, f.dir(Left)), !clueInside)
-                << turnName(turns) << (clueInside ? " with" : " without") << " clue\n"
-                << enginePicture(e);
-            EXPECT_FALSE(blocked(e, c, f.dir(Right))) << turnName(turns);
-            EXPECT_FALSE(blocked(e, c, f.dir(Down))) << turnName(turns);
-        }
-    }
+        },
+        Left, Right);
 }
 
 TEST(LinkHandlers, BackwardWalkRefusesAStraightRunWhoseEndsTurnAlike) {
-    // Link Up at c with its Left edge already blocked: the run above turns Left at (0,-2),
-    // the cell below, (0,1), turns Left too. Linking c Down would make the run from (0,1)
-    // to (0,-2) a U-turn opening to the left.
-    for (int turns = 0; turns < 4; ++turns) {
-        for (const bool clueInside : {false, true}) {
-            const Frame f{turns};
-            auto engine =
-                frameEngine(f, clueInside ? f.cell(-1, -1) : f.cell(4, 4), f.cell(4, -4), true);
-            Engine& e = *engine;
-            const int c = f.cell(0, 0);
-            setBlock(e, c, f.dir(Left));
+    // c's Left edge is already blocked: the run above turns Left at (0,-2), the cell below,
+    // (0,1), turns Left too. Linking c Down would make the run from (0,1) to (0,-2) a
+    // U-turn opening to the left.
+    checkUturnScenario(
+        [](Engine& e, const Frame& f) {
+            setBlock(e, f.cell(0, 0), f.dir(Left));
             setLink(e, f.cell(0, -1), f.dir(Up));
             setLink(e, f.cell(0, -2), f.dir(Left));
             setLink(e, f.cell(0, 1), f.dir(Left));
-            setLink(e, c, f.dir(Up));
-            ASSERT_EQ(onLink(e, c, f.dir(Up)), 1);
-            EXPECT_EQ(blocked(e, c, f.dir(Down)), !clueInside)
-                << turnName(turns) << (clueInside ? " with" : " without") << " clue\n"
-                << enginePicture(e);
-            EXPECT_FALSE(blocked(e, c, f.dir(Right))) << turnName(turns);
-        }
-    }
+        },
+        Down, Right);
 }
 
 TEST(LinkHandlers, WalksThatCloseNoUturnLeaveTheirEdgesFree) {

@@ -21,6 +21,10 @@ TEST(UturnBounds, DefaultsPointPastTheBoard) {
     EXPECT_EQ(bound(e, 2, 2, Right), at(2, 4));
     EXPECT_EQ(bound(e, 2, 2, Left), at(2, 4));
     EXPECT_EQ(bound(e, 1, 1, Up), at(6, 1)) << "clue cells keep the defaults";
+    EXPECT_EQ(bound(e, 5, 2, Up), at(6, 2)) << "last column";
+    EXPECT_EQ(bound(e, 4, 2, Down), at(6, 2));
+    EXPECT_EQ(bound(e, 2, 3, Right), at(2, 4)) << "last row";
+    EXPECT_EQ(bound(e, 3, 3, Left), at(3, 4));
 }
 
 TEST(UturnBounds, EachEntryFindsTheNearestClueInItsTriangle) {
