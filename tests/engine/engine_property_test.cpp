@@ -37,6 +37,7 @@ TEST(EngineProperty, RewindToAnyMarkRestoresTheStateTakenThere) {
         marks.emplace_back(preparedTop, snapshotOf(e));
         std::mt19937 rng(static_cast<unsigned>(1234 + b));
         int steps = 0, rewinds = 0;
+        int mostWork = e.workCount;
         for (int round = 0; round < 3000; ++round) {
             const bool rewind = !e.consistent || marks.size() > 40 || rng() % 4 == 0;
             if (rewind) {
@@ -58,10 +59,13 @@ TEST(EngineProperty, RewindToAnyMarkRestoresTheStateTakenThere) {
                 continue;
             }
             ++steps;
+            mostWork = std::max(mostWork, e.workCount);
             marks.emplace_back(top, std::move(before));
         }
         rewindTo(e, 0);
         EXPECT_TRUE(*snapshotOf(e) == *setUp) << "board " << b << "\n" << enginePicture(e);
+        // The work list of one step stays far inside its room of 32 entries per cell index.
+        EXPECT_LT(mostWork, 25 * e.engineWidth * e.engineHeight) << "board " << b;
         if (prepared) {
             EXPECT_GT(steps, 500) << "board " << b;
             EXPECT_GT(rewinds, 200) << "board " << b;
