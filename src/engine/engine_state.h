@@ -157,7 +157,8 @@ int propagateClues(Engine& engine);
 
 /// Appends an undo record (the change itself is made by the caller).
 void pushRecord(Engine& engine, int kind, int a, int b = 0);
-/// Undoes the change one record stands for (kinds 0 and 1 remove their Right link).
+/// Undoes the change one record stands for (kinds 0 and 1 remove their Right link, unless
+/// b = 1 marks a first branch that was refused before it set the link).
 void undoRecord(Engine& engine, const TrailRecord& record);
 /// Undoes records from trailTop - 1 down to `mark`, leaving trailTop = mark.
 void rewindTo(Engine& engine, int mark);

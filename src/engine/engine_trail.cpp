@@ -15,6 +15,9 @@ void undoRecord(Engine& engine, const TrailRecord& record) {
     switch (record.kind) {
     case ChoiceCorner:
     case ChoiceLink:
+        // b = 1 marks a choice whose first branch was refused before it set its link.
+        if (record.b != 0) break;
+        [[fallthrough]];
     case LinkRight:
         engine.cellLinks[a] ^= Right;
         engine.cellLinks[a + 1] ^= Left;

@@ -160,6 +160,10 @@ TEST(EngineTrail, RewindToChoiceStopsAtTheLatestChoiceAndLeavesItApplied) {
     EXPECT_EQ(e.cellLinks[at(2, 2)] & 15, 0);
     EXPECT_EQ(e.cellLinks[at(1, 1)], Right | 0x80 | 0x10);
     e.trail[0] = TrailRecord{LinkRight, at(1, 1), 0};
+    // A refused first branch set no link: its record (b = 1) removes none.
+    pushRecord(e, ChoiceLink, at(2, 2), 1);
+    rewindTo(e, 1);
+    EXPECT_EQ(e.cellLinks[at(2, 2)] & 15, 0);
     EXPECT_EQ(rewindToChoice(e), -1);
     EXPECT_EQ(e.trailTop, 0);
     EXPECT_EQ(e.cellLinks[at(1, 1)], 0x80 | 0x10);
