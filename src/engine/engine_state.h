@@ -20,8 +20,8 @@ inline constexpr int EndSlots = 512;    // entries of the per-end arrays
 inline constexpr int PairSlots = 256;   // entries of the per-pair arrays
 
 /// Records that can stand on the trail at once: every record sets bits no earlier record
-/// set, so per cell at most one owner record and one link or block record for each of
-/// its two own edges (Right, Down) can exist, plus one join per pair.
+/// set, so per cell index there is at most one owner record and, for each of its two own
+/// edges (Right, Down), one link and one block record; joins add one per pair.
 inline constexpr int TrailCapacity = 6 * CellCount;
 /// Work-list entries one search step can append; see appendWork for the bound.
 inline constexpr int WorkListCapacity = 32 * CellCount;
