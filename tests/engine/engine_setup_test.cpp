@@ -86,6 +86,15 @@ TEST(EngineSetup, CluesMayComeFromTheEngineOwnClueArray) {
     EXPECT_EQ(engine->endHome[0x101], at(3, 1));
 }
 
+TEST(EngineSetup, APairWithoutBothCluesIsContradictoryNotACrash) {
+    Board board;
+    testing::setBoardPicture(board, {"1 . 3", ". . 1"});
+    auto engine = std::make_unique<Engine>();
+    initEngine(*engine, board.boardCells, 3, 2, 3);
+    EXPECT_EQ(propagateClues(*engine), 0);
+    EXPECT_EQ(engine->consistent, 0);
+}
+
 TEST(EngineTrail, UndoOfHeadMoveRestoresThePreviousHead) {
     auto engine = engineFromPicture({"1 . . 1"});
     Engine& e = *engine;
