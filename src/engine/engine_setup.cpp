@@ -8,7 +8,8 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
     engine.engineWidth = width;
     engine.engineHeight = height;
     engine.lastRowBase = height * RowStride;
-    engine.pairCount = pairCount;
+    engine.pairCount = pairCount < 0 ? 0 : (pairCount > MaxPairs ? MaxPairs : pairCount);
+    pairCount = engine.pairCount;
 
     // Clues: read the board cells first, since `clues` may be the clue array itself.
     for (int y = 1; y <= height; ++y)
