@@ -65,6 +65,9 @@ inline constexpr std::array<int, 9> dirTurnRight{0, Right, Down, 0, Left, 0, 0, 
 inline constexpr std::array<int, 9> dirNeighbourBlock{0, 0x40, 0x80, 0, 0x10, 0, 0, 0, 0x20};
 /// Every direction but the opposite of d.
 inline constexpr std::array<int, 9> dirAllButOpposite{0, 11, 7, 0, 14, 0, 0, 0, 13};
+/// From a cell to the upper or left cell of its edge in direction d, which the edge's
+/// records name.
+inline constexpr std::array<int, 9> dirRecordOffset{0, -RowStride, 0, 0, 0, 0, 0, 0, -1};
 /// 0..3 for Up, Right, Down, Left (the index into uturnBound).
 inline constexpr std::array<int, 9> dirIndex{0, 0, 1, 0, 2, 0, 0, 0, 3};
 /// The four directions in the order Up, Right, Down, Left.
@@ -156,7 +159,10 @@ int propagateClues(Engine& engine);
 // ---- Trail (engine_trail.cpp) ----
 
 /// Appends an undo record (the change itself is made by the caller).
-void pushRecord(Engine& engine, int kind, int a, int b = 0);
+inline void pushRecord(Engine& engine, int kind, int a, int b = 0) {
+    assert(engine.trailTop < TrailCapacity);
+    engine.trail[static_cast<std::size_t>(engine.trailTop++)] = TrailRecord{kind, a, b};
+}
 /// Undoes the change one record stands for (kinds 0 and 1 remove their Right link, unless
 /// b = 1 marks a first branch that was refused before it set the link).
 void undoRecord(Engine& engine, const TrailRecord& record);
@@ -173,11 +179,24 @@ inline void appendWork(Engine& engine, int cell) {
     engine.workList[engine.workCount++] = cell;
 }
 /// Flips the link bits of the edge of c in direction d on both cells; records nothing.
-void toggleLinkBits(Engine& engine, int c, int d);
+inline void toggleLinkBits(Engine& engine, int c, int d) {
+    engine.cellLinks[c] ^= d;
+    engine.cellLinks[c + dirDelta[d]] ^= dirOpposite[d];
+}
 /// Links c in direction d (both halves) and pushes kind 3 or 4; runs no handler.
-void setLink(Engine& engine, int c, int d);
+inline void setLink(Engine& engine, int c, int d) {
+    assert(!(engine.cellLinks[c] & d) && "undo by exclusive-or needs a bit that was clear");
+    engine.cellLinks[c] |= d;
+    engine.cellLinks[c + dirDelta[d]] |= dirOpposite[d];
+    pushRecord(engine, (d & (Up | Down)) ? LinkDown : LinkRight, c + dirRecordOffset[d]);
+}
 /// Blocks the edge of c in direction d (both halves) and pushes kind 5 or 6; appends nothing.
-void setBlock(Engine& engine, int c, int d);
+inline void setBlock(Engine& engine, int c, int d) {
+    assert(!(engine.cellLinks[c] & (d << 4)) && "undo by exclusive-or needs a bit that was clear");
+    engine.cellLinks[c] |= d << 4;
+    engine.cellLinks[c + dirDelta[d]] |= dirNeighbourBlock[d];
+    pushRecord(engine, (d & (Up | Down)) ? BlockDown : BlockRight, c + dirRecordOffset[d]);
+}
 /// Records a contradiction shown by `count` cells; returns 0 for `return fail(...)`.
 int reportConflict(Engine& engine, int count, int c0, int c1 = 0, int c2 = 0, int c3 = 0);
 
