@@ -1,0 +1,80 @@
+// The undo trail and the primitive edge changes that every rule records on it.
+#include "engine/engine_state.h"
+
+#include <cassert>
+
+namespace corvane {
+
+void undoRecord(Engine& engine, const TrailRecord& record) {
+    const int a = record.a;
+    switch (record.kind) {
+    case ChoiceCorner:
+    case ChoiceLink:
+        // b = 1 marks a choice whose first branch was refused before it set its link.
+        if (record.b != 0) break;
+        [[fallthrough]];
+    case LinkRight:
+        engine.cellLinks[a] ^= Right;
+        engine.cellLinks[a + 1] ^= Left;
+        break;
+    case CellBlank:
+        engine.cellOwner[a] = 0;
+        break;
+    case LinkDown:
+        engine.cellLinks[a] ^= Down;
+        engine.cellLinks[a + RowStride] ^= Up;
+        break;
+    case BlockRight:
+        engine.cellLinks[a] ^= Right << 4;
+        engine.cellLinks[a + 1] ^= Left << 4;
+        break;
+    case BlockDown:
+        engine.cellLinks[a] ^= Down << 4;
+        engine.cellLinks[a + RowStride] ^= Up << 4;
+        break;
+    case HeadMove: {
+        int h = engine.endHead[a];
+        engine.cellOwner[h] = 0;
+        h -= dirDelta[record.b];
+        engine.cellOwner[h] ^= Interior;
+        engine.endHead[a] = h;
+        break;
+    }
+    case PairJoin: {
+        const int h = engine.endHead[a];
+        engine.cellOwner[h] ^= Interior;
+        engine.cellOwner[h + dirDelta[record.b]] ^= Interior;
+        engine.pairJoined[a & 0xff] = 0;
+        break;
+    }
+    default:
+        assert(false && "unknown trail record");
+    }
+}
+
+void rewindTo(Engine& engine, int mark) {
+    while (engine.trailTop > mark) {
+        --engine.trailTop;
+        undoRecord(engine, engine.trail[static_cast<std::size_t>(engine.trailTop)]);
+    }
+}
+
+int rewindToChoice(Engine& engine) {
+    while (engine.trailTop > 0) {
+        const int t = engine.trailTop - 1;
+        const TrailRecord& record = engine.trail[static_cast<std::size_t>(t)];
+        if (record.kind == ChoiceCorner || record.kind == ChoiceLink) return t;
+        undoRecord(engine, record);
+        engine.trailTop = t;
+    }
+    return -1;
+}
+
+int reportConflict(Engine& engine, int count, int c0, int c1, int c2, int c3) {
+    engine.consistent = 0;
+    engine.conflictCode = count;
+    engine.conflictCells = {c0, c1, c2, c3};
+    return 0;
+}
+
+} // namespace corvane
