@@ -1,0 +1,95 @@
+// Helpers that drive Qt's file dialog in tests.
+#include "file_dialog_driver.h"
+
+#include "modal_script.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace corvane::testing {
+
+namespace {
+
+QListView* fileList(QFileDialog* dialog) {
+    auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+    EXPECT_TRUE(view);
+    return view;
+}
+
+QFileSystemModel* fileModel(QListView* view) {
+    return qobject_cast<QFileSystemModel*>(view->model());
+}
+
+} // namespace
+
+QFileDialog* asFileDialog(QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    EXPECT_TRUE(dialog) << "expected a file dialog, got " << modal->windowTitle().toStdString();
+    return dialog;
+}
+
+bool waitForListing(QFileDialog* dialog, const QString& dir, int entries) {
+    QListView* view = fileList(dialog);
+    return waitUntil([&] {
+        QFileSystemModel* model = fileModel(view);
+        if (!model) return false;
+        const QModelIndex root = view->rootIndex();
+        return QDir(model->filePath(root)) == QDir(dir) && model->rowCount(root) >= entries;
+    });
+}
+
+bool clickEntry(QFileDialog* dialog, const QString& name) {
+    QListView* view = fileList(dialog);
+    QFileSystemModel* model = fileModel(view);
+    if (!model) return false;
+    const QModelIndex root = view->rootIndex();
+    for (int row = 0; row < model->rowCount(root); ++row) {
+        const QModelIndex index = model->index(row, 0, root);
+        if (model->fileName(index) != name) continue;
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+        return true;
+    }
+    return false;
+}
+
+void keyInList(QFileDialog* dialog, int key) {
+    QTest::keyClick(fileList(dialog), static_cast<Qt::Key>(key));
+}
+
+QComboBox* panelList(QWidget* dialog, const char* name) {
+    auto* list = dialog->findChild<QComboBox*>(QString::fromLatin1(name));
+    EXPECT_TRUE(list) << name;
+    return list;
+}
+
+QString previewText(QWidget* dialog) {
+    auto* preview = dialog->findChild<QPlainTextEdit*>(QStringLiteral("preview"));
+    EXPECT_TRUE(preview);
+    EXPECT_TRUE(preview && preview->isReadOnly());
+    return preview ? preview->toPlainText() : QString();
+}
+
+QString shownAs(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void acceptLater(QWidget* dialog) {
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+}
+
+void rejectLater(QWidget* dialog) {
+    QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+}
+
+} // namespace corvane::testing
