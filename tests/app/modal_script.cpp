@@ -31,8 +31,10 @@ ModalScript& ModalScript::then(Handler handler) {
 
 void ModalScript::poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == lastHandled_ || handlers_.empty() || !modal->isVisible()) return;
-    lastHandled_ = modal;
+    if (!modal || handlers_.empty() || !modal->isVisible()) return;
+    for (const QPointer<QWidget>& seen : handled_)
+        if (seen == modal) return;
+    handled_.emplace_back(modal);
     Handler handler = std::move(handlers_.front());
     handlers_.pop_front();
     QPointer<QWidget> guarded(modal);

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <vector>
 
 namespace corvane::testing {
 
@@ -21,7 +22,8 @@ class ModalScript {
     ModalScript(const ModalScript&) = delete;
     ModalScript& operator=(const ModalScript&) = delete;
 
-    /// Queues `handler` for the next modal widget that opens. Each handler runs from its own
+    /// Queues `handler` for the next modal widget that opens (a modal that was handled before
+    /// and shows again when a box over it closes is skipped). Each handler runs from its own
     /// zero timer, so a modal it opens (a message box) is handled by the next queued handler.
     ModalScript& then(Handler handler);
     /// Number of handlers that have not run yet.
@@ -34,7 +36,7 @@ class ModalScript {
     QTimer poll_;
     QTimer fallback_;
     std::deque<Handler> handlers_;
-    QPointer<QWidget> lastHandled_;
+    std::vector<QPointer<QWidget>> handled_; // each modal gets one handler only
 };
 
 /// Waits until `predicate` holds (events keep flowing); false after `timeoutMs`.
