@@ -3,11 +3,11 @@
 
 #include "modal_script.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
@@ -20,13 +20,15 @@ namespace corvane::testing {
 
 namespace {
 
-QListView* fileList(QFileDialog* dialog) {
-    auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
-    EXPECT_TRUE(view);
+/// The file view the user sees: the list or, in detail mode, the tree.
+QAbstractItemView* fileList(QFileDialog* dialog) {
+    const char* name = dialog->viewMode() == QFileDialog::Detail ? "treeView" : "listView";
+    auto* view = dialog->findChild<QAbstractItemView*>(QString::fromLatin1(name));
+    EXPECT_TRUE(view && view->isVisible()) << name;
     return view;
 }
 
-QFileSystemModel* fileModel(QListView* view) {
+QFileSystemModel* fileModel(QAbstractItemView* view) {
     return qobject_cast<QFileSystemModel*>(view->model());
 }
 
@@ -39,7 +41,7 @@ QFileDialog* asFileDialog(QWidget* modal) {
 }
 
 bool waitForListing(QFileDialog* dialog, const QString& dir, int entries) {
-    QListView* view = fileList(dialog);
+    QAbstractItemView* view = fileList(dialog);
     return waitUntil([&] {
         QFileSystemModel* model = fileModel(view);
         if (!model) return false;
@@ -49,7 +51,7 @@ bool waitForListing(QFileDialog* dialog, const QString& dir, int entries) {
 }
 
 bool clickEntry(QFileDialog* dialog, const QString& name) {
-    QListView* view = fileList(dialog);
+    QAbstractItemView* view = fileList(dialog);
     QFileSystemModel* model = fileModel(view);
     if (!model) return false;
     const QModelIndex root = view->rootIndex();

@@ -49,11 +49,14 @@ TEST_F(OpenDialogFixture, PreviewFollowsTheSelectedEntry) {
         QFileDialog* dialog = asFileDialog(modal);
         ASSERT_TRUE(waitForListing(dialog, folder, 6));
 
+        // Clicks and arrows in both views: the detail tree and the plain list.
+        dialog->setViewMode(QFileDialog::Detail);
         ASSERT_TRUE(clickEntry(dialog, "a.txt"));
         EXPECT_EQ(previewText(dialog), QString::fromUtf8("問題\n1 2\n"));
         // Arrow keys move the selection, and the preview with it.
         keyInList(dialog, Qt::Key_Down);
         EXPECT_EQ(previewText(dialog), "x\ny"); // the last line ended the file
+        dialog->setViewMode(QFileDialog::List);
         keyInList(dialog, Qt::Key_Up);
         EXPECT_EQ(previewText(dialog), QString::fromUtf8("問題\n1 2\n"));
 
