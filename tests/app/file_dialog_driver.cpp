@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -34,19 +35,47 @@ QFileSystemModel* fileModel(QAbstractItemView* view) {
 
 } // namespace
 
+void keepDialogStateIn(const std::string& folder) {
+    const QString path = QString::fromStdString(folder);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+}
+
 QFileDialog* asFileDialog(QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     EXPECT_TRUE(dialog) << "expected a file dialog, got " << modal->windowTitle().toStdString();
     return dialog;
 }
 
+/// Names of the listed entries in the order shown.
+QStringList listedNames(QAbstractItemView* view) {
+    QStringList names;
+    QFileSystemModel* model = fileModel(view);
+    if (!model) return names;
+    const QModelIndex root = view->rootIndex();
+    for (int row = 0; row < model->rowCount(root); ++row)
+        names << model->fileName(model->index(row, 0, root));
+    return names;
+}
+
 bool waitForListing(QFileDialog* dialog, const QString& dir, int entries) {
     QAbstractItemView* view = fileList(dialog);
-    return waitUntil([&] {
+    const bool listed = waitUntil([&] {
         QFileSystemModel* model = fileModel(view);
         if (!model) return false;
         const QModelIndex root = view->rootIndex();
         return QDir(model->filePath(root)) == QDir(dir) && model->rowCount(root) >= entries;
+    });
+    if (!listed) return false;
+    // The model fetches details and re-sorts in the background: wait until the order holds.
+    QStringList previous;
+    int stableRounds = 0;
+    return waitUntil([&] {
+        const QStringList names = listedNames(view);
+        stableRounds = names == previous ? stableRounds + 1 : 0;
+        previous = names;
+        if (stableRounds < 5) QTest::qWait(40);
+        return stableRounds >= 5;
     });
 }
 

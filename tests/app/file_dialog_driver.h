@@ -12,6 +12,10 @@ class QWidget;
 
 namespace corvane::testing {
 
+/// Makes Qt's file dialogs keep their remembered state (view mode, sorting, history) in
+/// `folder` instead of the user's configuration, so tests start from the defaults and leave
+/// the user's settings alone.
+void keepDialogStateIn(const std::string& folder);
 /// The file dialog shown as `modal`; a test failure when it is something else.
 QFileDialog* asFileDialog(QWidget* modal);
 /// Waits until the list shows folder `dir` with at least `entries` entries.

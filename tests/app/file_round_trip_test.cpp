@@ -43,6 +43,8 @@ class FileRoundTripTest : public ::testing::TestWithParam<int> {};
 TEST_P(FileRoundTripTest, SavedAnswerReadsBackThroughTheDialogs) {
     const int format = GetParam();
     TempDir dir;
+    TempDir dialogState;
+    keepDialogStateIn(dialogState.path().string());
     const QString folder = QString::fromStdString(dir.path().string());
     const QString name = QStringLiteral("puzzle%1.txt").arg(format);
 

@@ -23,11 +23,13 @@ using namespace corvane::testing;
 /// A folder with two short files, a long one, a huge single line, a sub-folder and a pipe.
 struct OpenDialogFixture : ::testing::Test {
     TempDir dir;
+    TempDir dialogState;
     RecordingWindow window;
     Session session{window, nullptr};
     QString folder;
 
     void SetUp() override {
+        keepDialogStateIn(dialogState.path().string());
         folder = QString::fromStdString(dir.path().string());
         writeBytes(dir / "a.txt", encodeCp932("問題\r\n1 2\r\n"));
         writeBytes(dir / "b.txt", "x\ny");

@@ -27,11 +27,13 @@ using namespace corvane::testing;
 /// A 3 x 2 puzzle with two stored answers; the second uses pair number 12.
 struct SaveDialogFixture : ::testing::Test {
     TempDir dir;
+    TempDir dialogState;
     RecordingWindow window;
     Session session{window, nullptr};
     QString folder;
 
     void SetUp() override {
+        keepDialogStateIn(dialogState.path().string());
         folder = QString::fromStdString(dir.path().string());
         setBoardPicture(session.board, {"1 . 2", "1 . 2"});
         for (int middle : {0, 12}) {
