@@ -65,7 +65,7 @@ void runSlices(Session& session, SearchSession& search) {
                     return;
                 }
             }
-            if (!session.window.pumpMessages()) return; // quitting: no result, no refresh
+            if (!session.window.pumpMessages()) return;        // quitting: no result, no refresh
             if (search.searchGeneration != generation) return; // a new search ran in the pump
             if (status.searchState != SearchState::Running) {
                 // Only a pause request becomes a pause. An edit, a new board or a load seen in

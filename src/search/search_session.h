@@ -15,8 +15,8 @@ class Answer;
 /// How many answers a search keeps in the board's list. Beyond either bound the search goes on
 /// counting; only the answers found first are kept and listed.
 struct AnswerLimits {
-    std::size_t maxAnswers = 100000;                  // answers kept at most
-    std::size_t maxBytes = std::size_t(256) << 20;    // memory the kept answers may take
+    std::size_t maxAnswers = 100000;               // answers kept at most
+    std::size_t maxBytes = std::size_t(256) << 20; // memory the kept answers may take
 };
 
 /// The search's own state. Large: the owner allocates it on the heap (std::make_unique).
