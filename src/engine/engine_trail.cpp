@@ -78,6 +78,7 @@ void toggleLinkBits(Engine& engine, int c, int d) {
 }
 
 void setLink(Engine& engine, int c, int d) {
+    assert(!(engine.cellLinks[c] & d) && "undo by exclusive-or needs a bit that was clear");
     engine.cellLinks[c] |= d;
     engine.cellLinks[c + dirDelta[d]] |= dirOpposite[d];
     switch (d) {
@@ -97,6 +98,7 @@ void setLink(Engine& engine, int c, int d) {
 }
 
 void setBlock(Engine& engine, int c, int d) {
+    assert(!(engine.cellLinks[c] & (d << 4)) && "undo by exclusive-or needs a bit that was clear");
     engine.cellLinks[c] |= d << 4;
     engine.cellLinks[c + dirDelta[d]] |= dirNeighbourBlock[d];
     switch (d) {
