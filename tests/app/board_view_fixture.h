@@ -12,6 +12,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+/// Lets GoogleTest print colour names in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+
 namespace corvane::testing {
 
 /// Pixel colours as "#rrggbb", so that a failing check names the colour it met.
