@@ -1,0 +1,41 @@
+// STAND-INS for parts of the program that are not linked in yet. Each entry is removed when
+// the real piece arrives; none of them pretends to do the real work.
+#pragma once
+
+#include "model/main_window.h"
+#include "model/session.h"
+
+class QWidget;
+
+namespace corvane {
+
+// Search: not linked in yet. The search commands do nothing.
+struct SearchSession {};
+inline bool startSearch(Session&, SearchSession&) {
+    return true;
+}
+inline bool resumeSearch(Session&, SearchSession&) {
+    return true;
+}
+
+// Puzzle files: not linked in yet. Nothing is read or written.
+inline bool loadPuzzleFile(Session&, int) {
+    return false;
+}
+inline void savePuzzleFile(Session&) {}
+
+// Dialogs: not linked in yet. Every dialog reports "cancelled".
+inline bool runNewBoardDialog(Session&, QWidget*) {
+    return false;
+}
+inline bool chooseOpenFile(Session&, QWidget*) {
+    return false;
+}
+inline bool runDirectionDialog(int&, QWidget*) {
+    return false;
+}
+inline SaveChoice runSaveDialog(const Session&, const std::string&, QWidget*) {
+    return {};
+}
+
+} // namespace corvane
