@@ -1,0 +1,33 @@
+// The save command over the writer, the code page 932 encoder and the replacing write.
+#include "model/puzzle_save.h"
+
+#include "model/cp932_codec.h"
+#include "model/file_bytes.h"
+#include "model/main_window.h"
+#include "model/puzzle_writer.h"
+#include "model/safe_write.h"
+#include "model/session.h"
+
+namespace corvane {
+
+void savePuzzleFile(Session& session) {
+    Board& board = session.board;
+    board.answerChoice = session.window.selectedViewItem();
+    const SaveChoice choice = session.window.saveDialog(board.currentFilePath);
+    if (!choice.confirmed) return;
+    board.currentFilePath = choice.path;
+    session.settings.fileFormat = choice.format;
+    board.answerChoice = choice.answer;
+    session.saveConfig();
+
+    // The whole text exists before the file is touched, so a refusal leaves it intact.
+    const auto text = formatPuzzleText(board, session.settings.fileFormat, board.answerChoice);
+    if (!text) {
+        session.window.errorBox("現在この条件でセーブする事は出来ません");
+        return;
+    }
+    if (!writeFileReplacing(filePathFromUtf8(board.currentFilePath), encodeCp932(*text)))
+        session.window.errorBox("ファイルのセーブに失敗しました");
+}
+
+} // namespace corvane
