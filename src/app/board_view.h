@@ -9,15 +9,15 @@ struct Session;
 
 class BoardView : public QWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int CellPixels = 24;
 
     BoardView(Session& session, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     Session& session_;
 };
 
