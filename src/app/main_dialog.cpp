@@ -5,6 +5,8 @@
 #include "app/stand_ins.h"
 #include "app/status_text.h"
 #include "app/tab_control.h"
+#include "model/puzzle_reader.h"
+#include "model/puzzle_save.h"
 
 #include <QApplication>
 #include <QCloseEvent>
