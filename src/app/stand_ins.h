@@ -18,12 +18,6 @@ inline bool resumeSearch(Session&, SearchSession&) {
     return true;
 }
 
-// Puzzle files: not linked in yet. Nothing is read or written.
-inline bool loadPuzzleFile(Session&, int) {
-    return false;
-}
-inline void savePuzzleFile(Session&) {}
-
 // Dialogs: not linked in yet. Every dialog reports "cancelled".
 inline bool runNewBoardDialog(Session&, QWidget*) {
     return false;
