@@ -1,30 +1,111 @@
-// Board view painting: white cells on a grey ground with black grid lines and the clues.
+// The board view widget: off-screen painting, keys to the cell editor, mouse and focus.
 #include "app/board_view.h"
 
+#include "app/board_painter.h"
+#include "app/cell_editor.h"
+#include "model/main_window.h"
 #include "model/session.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace corvane {
 
 BoardView::BoardView(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent); // every paint covers the whole view
+}
+
+void BoardView::setSelectedTab(int tab) {
+    if (tab == selectedTab_) return;
+    selectedTab_ = tab;
+    update();
+}
+
+void BoardView::setViewIndex(int index) {
+    if (index == viewIndex_) return;
+    viewIndex_ = index;
+    update();
+}
+
+void BoardView::setSearchSession(const SearchSession* search) {
+    search_ = search;
+    update();
+}
+
+bool BoardView::handleBoardKey(int key, Qt::KeyboardModifiers modifiers) {
+    switch (editCellByKey(session_, selectedTab_ == 0, key, modifiers)) {
+    case EditOutcome::NotConsumed:
+        return false;
+    case EditOutcome::Consumed:
+        return true;
+    case EditOutcome::CellChanged:
+        session_.window.refreshControls(false);
+        return true;
+    case EditOutcome::CursorMoved:
+        update();
+        return true;
+    }
+    return true;
+}
+
+bool BoardView::event(QEvent* event) {
+    // Editor keys are taken here, before shortcuts and the window's focus navigation see them;
+    // any other key (Tab, Return, Escape, ...) goes on as usual.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isCellEditorKey(key->key(), key->modifiers())) {
+            event->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (handleBoardKey(key->key(), key->modifiers())) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(192, 192, 192));
-    const Board& b = session_.board;
-    p.setPen(Qt::black);
-    for (int y = 1; y <= b.boardHeight; ++y) {
-        for (int x = 1; x <= b.boardWidth; ++x) {
-            const QRect r((x - 1) * CellPixels, (y - 1) * CellPixels, CellPixels, CellPixels);
-            p.fillRect(r.adjusted(1, 1, 0, 0), Qt::white);
-            p.drawRect(r);
-            const int v = b.boardCells[cellIndex(x, y)];
-            if (v > 0) p.drawText(r, Qt::AlignCenter, QString::number(v));
-        }
+    const ViewChoice choice{selectedTab_, viewIndex_, hasFocus()};
+    composeBoardImage(offscreen_, size(), devicePixelRatioF(), session_, choice, search_);
+    QPainter painter(this);
+    painter.drawImage(0, 0, offscreen_);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        session_.board.cursorCell = cellAtPixel(at.x(), at.y());
+        setFocus(Qt::MouseFocusReason);
+        update();
+    } else if (event->button() == Qt::RightButton) {
+        eraseCellByClick(session_, selectedTab_ == 0, at.x(), at.y());
+        setFocus(Qt::MouseFocusReason);
+        session_.window.refreshControls(false);
+        update();
     }
+    event->accept();
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The press that began the double click already moved the cursor; the second one only
+    // asks for the editing tab. A right double click does nothing more than its first press.
+    if (event->button() == Qt::LeftButton) Q_EMIT editingTabRequested();
+    event->accept();
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update(); // the cursor is highlighted only while the view has the focus
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace corvane

@@ -1,24 +1,53 @@
-// The board view: draws the grid of the current board.
+// The board view: paints the board off screen and takes the keys and clicks that edit it.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace corvane {
 
 struct Session;
+struct SearchSession;
 
 class BoardView : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int CellPixels = 24;
 
     BoardView(Session& session, QWidget* parent = nullptr);
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    /// Selected tab: 0 editing, 1 search (the main window keeps it in step).
+    void setSelectedTab(int tab);
+    /// viewSelector index: 0 the plain board, k stored solution k.
+    void setViewIndex(int index);
+    /// Live search data for the search tab; may be null (no search was started).
+    void setSearchSession(const SearchSession* search);
+    /// The cell editor; true when the key was consumed. Edits call refreshControls(false),
+    /// cursor moves only repaint the view.
+    bool handleBoardKey(int key, Qt::KeyboardModifiers modifiers);
 
-private:
+    int selectedTab() const { return selectedTab_; }
+    int viewIndex() const { return viewIndex_; }
+
+  Q_SIGNALS:
+    /// Double click: the window selects the editing tab by program (no tab-change handling)
+    /// and calls refreshControls(false).
+    void editingTabRequested();
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
     Session& session_;
+    const SearchSession* search_ = nullptr;
+    int selectedTab_ = 0;
+    int viewIndex_ = 0;
+    QImage offscreen_; // the picture is composed here, then copied to the screen at once
 };
 
 } // namespace corvane

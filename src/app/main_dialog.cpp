@@ -7,6 +7,8 @@
 #include "app/tab_control.h"
 #include "model/puzzle_reader.h"
 #include "model/puzzle_save.h"
+#include "search/search_driver.h"
+#include "search/search_session.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -70,6 +72,7 @@ void MainDialog::createControls() {
     tabs_->addTab(new QWidget, QString::fromUtf8("問題編集"));
     tabs_->addTab(new QWidget, QString::fromUtf8("解答探索"));
     boardView_ = new BoardView(session_, this);
+    boardView_->setSearchSession(search_.get());
 
     auto makeButton = [this](const char* text, void (MainDialog::*handler)()) {
         auto* button = new QPushButton(QString::fromUtf8(text), this);
@@ -99,8 +102,7 @@ void MainDialog::createControls() {
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), debugStopStep_));
 
     connect(tabs_, &TabControl::tabChangedByUser, this, &MainDialog::onTabChangedByUser);
-    // STAND-IN: the board view's double click (editingTabRequested) is connected to
-    // onEditingTabRequested once the view emits it.
+    connect(boardView_, &BoardView::editingTabRequested, this, &MainDialog::onEditingTabRequested);
     connect(viewSelector_, &QComboBox::currentIndexChanged, this, &MainDialog::onViewSelected);
 }
 
@@ -213,7 +215,7 @@ void MainDialog::selectSearchTab() {
 
 void MainDialog::showTab(int index) {
     tabs_->selectTabByProgram(index);
-    // STAND-IN: the board view learns the tab here once it can draw both pictures.
+    boardView_->setSelectedTab(index);
 }
 
 std::string MainDialog::readStopStepText() const {
@@ -347,8 +349,8 @@ void MainDialog::onEditingTabRequested() {
     refreshControls(false);
 }
 
-void MainDialog::onViewSelected(int) {
-    // STAND-IN: the board view learns the selected view here once it can draw solutions.
+void MainDialog::onViewSelected(int index) {
+    boardView_->setViewIndex(index);
     boardView_->update();
 }
 

@@ -9,15 +9,6 @@ class QWidget;
 
 namespace corvane {
 
-// Search: not linked in yet. The search commands do nothing.
-struct SearchSession {};
-inline bool startSearch(Session&, SearchSession&) {
-    return true;
-}
-inline bool resumeSearch(Session&, SearchSession&) {
-    return true;
-}
-
 // Dialogs: not linked in yet. Every dialog reports "cancelled".
 inline bool runNewBoardDialog(Session&, QWidget*) {
     return false;

@@ -23,6 +23,7 @@ std::string viewItemText(int k) { return k == 0 ? "通常画面" : "解 No." + s
 void clearSolutions(Board& board, MainWindow& window) {
     const int items = static_cast<int>(board.solutions.size());
     board.solutions.clear();
+    board.solutionsFound = 0;
     for (int k = items; k >= 1; --k) window.removeViewItem(k);
     window.selectViewItem(0);
 }

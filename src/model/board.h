@@ -59,6 +59,7 @@ struct Board {
     std::array<int, CellCount> boardCells{}; // OutsideCell outside; 0 empty; n > 0 clue n
     int cursorCell = FirstBoardCell;
     std::vector<Answer> solutions;           // answer k of the view list is element k - 1
+    std::uint64_t solutionsFound = 0;        // solutions the search found, kept or not
     std::string infoField1;                  // info line fields of the grid format, UTF-8
     std::string infoField2;
     std::string currentFilePath;             // UTF-8; no length limit
@@ -76,6 +77,12 @@ struct Board {
 
 /// The text of view item k: "通常画面" for 0, "解 No." + k otherwise.
 std::string viewItemText(int k);
+
+/// Number of solutions to report: the search's full count, at least the answers held.
+inline std::uint64_t solutionTotal(const Board& board) {
+    return board.solutionsFound > board.solutions.size() ? board.solutionsFound
+                                                         : board.solutions.size();
+}
 
 /// Empties `solutions` and the view list down to "通常画面", which it selects.
 void clearSolutions(Board& board, MainWindow& window);

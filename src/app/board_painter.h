@@ -1,0 +1,31 @@
+// Composes the board view's picture: grid, border, and the picture for the tab and view chosen.
+#pragma once
+
+#include <QImage>
+
+class QPainter;
+
+namespace corvane {
+
+struct Session;
+struct SearchSession;
+
+/// What the board view shows besides the board itself.
+struct ViewChoice {
+    int selectedTab = 0;       // 0 editing tab, 1 search tab
+    int viewIndex = 0;         // 0 the plain board, k stored solution k
+    bool viewHasFocus = false; // the cursor is highlighted only while the view has the focus
+};
+
+/// Paints the whole picture of a view of `size` pixels: white ground, dotted grid, border,
+/// then the puzzle with cursor and faint solution (editing tab), the clues alone, the live
+/// search (search tab while a search is running or paused; needs `search`) or a stored
+/// solution (search tab).
+void paintBoard(QPainter& painter, QSize size, const Session& session, const ViewChoice& choice,
+                const SearchSession* search);
+
+/// Composes the picture off screen into `image`, reallocating it only when the size changes.
+void composeBoardImage(QImage& image, QSize size, qreal pixelRatio, const Session& session,
+                       const ViewChoice& choice, const SearchSession* search);
+
+} // namespace corvane

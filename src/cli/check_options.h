@@ -1,0 +1,35 @@
+// Command-line options of corvane-check.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+/// What the checker was asked to do.
+struct CheckOptions {
+    int format = 3;          // PuzzleFormat to read with; 3 recognises it automatically
+    int direction = 0;       // direction id 1022..1029, or 0 for the recommended one
+    std::uint64_t limit = 0; // stop once this many solutions are found; 0 = exhaust
+    bool solutions = false;  // print every solution as it is found
+    bool json = false;       // one JSON object per file per line
+    unsigned jobs = 0;       // files checked at once; 0 = one per core
+    bool help = false;       // print the usage text and do nothing else
+    std::vector<std::string> files;
+};
+
+/// Options, or the reason the command line cannot be used.
+struct ParsedOptions {
+    std::optional<CheckOptions> options;
+    std::string error;
+};
+
+/// Reads the arguments after the program name.
+ParsedOptions parseCheckOptions(const std::vector<std::string>& args);
+
+/// The text printed by --help and after a usage error.
+std::string checkUsage();
+
+} // namespace corvane

@@ -1,0 +1,63 @@
+// Outcome of checking one puzzle file and its plain and JSON renderings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+class Answer;
+
+/// How the check of one file ended.
+enum class CheckStatus {
+    Unique,
+    UniqueWithBlanks,
+    Multiple,
+    None,
+    LimitReached,
+    Refused,
+    LoadFailed
+};
+
+/// Everything reported about one file.
+struct CheckResult {
+    std::string file;
+    CheckStatus status = CheckStatus::LoadFailed;
+    std::string message;         // the result or error box text, or the limit notice
+    std::uint64_t solutions = 0; // solutions found
+    std::uint64_t steps = 0;     // stepCount when the search ended
+    std::uint64_t elapsedMs = 0; // search time in milliseconds
+    int direction = 0;           // direction id searched; 0 when no search ran
+};
+
+/// The JSON name of a status ("unique", "limit_reached", ...).
+std::string_view statusName(CheckStatus status);
+
+/// The text for a search stopped at `limit` solutions.
+std::string limitMessage(std::uint64_t limit);
+
+/// The process exit status for the outcomes of all files (2 beats 1 beats 0).
+int exitStatusFor(const std::vector<CheckStatus>& statuses);
+
+/// A JSON string literal for UTF-8 text.
+std::string jsonString(std::string_view text);
+
+/// "FILE: MESSAGE" and an indented line with steps, milliseconds and direction.
+std::string plainResult(const CheckResult& result);
+
+/// The plain rendering of solution k: a heading and one line per board row.
+std::string plainAnswer(const std::string& file, std::uint64_t k, const Answer& answer);
+
+/// An answer as a JSON array of rows of numbers, board rows top to bottom.
+std::string jsonAnswer(const Answer& answer);
+
+/// The fields of a result after the file name (and answers), closing the object; the JSON
+/// line of a file is  {"file":...[,"answers":[...]], + jsonResultTail(result)  .
+std::string jsonResultTail(const CheckResult& result);
+
+/// The opening of a file's JSON object up to and including its file name.
+std::string jsonResultHead(const std::string& file);
+
+} // namespace corvane

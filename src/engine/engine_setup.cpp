@@ -1,0 +1,92 @@
+// Building the engine state from an oriented board, and the propagation of the clues alone.
+#include "engine/engine_state.h"
+
+namespace corvane {
+
+void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int width, int height,
+                int pairCount) {
+    engine.engineWidth = width;
+    engine.engineHeight = height;
+    engine.lastRowBase = height * RowStride;
+    engine.pairCount = pairCount;
+
+    // Clues: read the board cells first, since `clues` may be the clue array itself.
+    for (int y = 1; y <= height; ++y)
+        for (int x = 1; x <= width; ++x) {
+            const int c = cellIndex(x, y);
+            const int v = clues[c];
+            engine.cellOwner[c] = v > 0 && v <= pairCount ? v : 0;
+        }
+    engine.cellClue.fill(OutsideCell);
+    for (int y = 1; y <= height; ++y)
+        for (int x = 1; x <= width; ++x) {
+            const int c = cellIndex(x, y);
+            engine.cellClue[c] = engine.cellOwner[c];
+        }
+
+    // End homes: the clue met first in row-major order is end p, the other p | SecondEnd.
+    engine.endHome.fill(0);
+    for (int y = 1; y <= height; ++y)
+        for (int x = 1; x <= width; ++x) {
+            const int c = cellIndex(x, y);
+            const int p = engine.cellClue[c];
+            if (p == 0) continue;
+            if (engine.endHome[p] == 0)
+                engine.endHome[p] = c;
+            else if (engine.endHome[p | SecondEnd] == 0)
+                engine.endHome[p | SecondEnd] = c;
+        }
+
+    engine.cellOwner = engine.cellClue;
+    engine.endHead = engine.endHome;
+    engine.endPending.fill(0);
+    for (int p = 1; p <= pairCount; ++p) {
+        engine.cellOwner[engine.endHead[p | SecondEnd]] |= SecondEnd;
+        engine.endPending[p] = engine.endPending[p | SecondEnd] = 15;
+    }
+
+    // The whole arrays, not only the board: a smaller board after a larger one must not
+    // see old links or marks on its rim.
+    engine.cellLinks.fill(0);
+    engine.diagonalLeft.fill(0);
+    engine.diagonalRight.fill(0);
+    for (int x = 1; x <= width; ++x) {
+        engine.cellLinks[cellIndex(x, 1)] |= Up << 4;
+        engine.cellLinks[cellIndex(x, height)] |= Down << 4;
+    }
+    for (int y = 1; y <= height; ++y) {
+        engine.cellLinks[cellIndex(1, y)] |= Left << 4;
+        engine.cellLinks[cellIndex(width, y)] |= Right << 4;
+    }
+    engine.pairJoined.fill(0);
+
+    computeUturnBounds(engine);
+    markDiagonals(engine);
+
+    engine.consistent = 1;
+    engine.trailTop = 0;
+    engine.lastChoice = 0;
+    engine.scanCell = RowStride;
+    engine.joinSeen = 0;
+    engine.conflictCode = 0;
+    engine.conflictCells.fill(0);
+    engine.callDepth = 0;
+    engine.maxCallDepth = 0;
+
+    engine.workCount = 0;
+    for (int y = 1; y <= height; ++y)
+        for (int x = 1; x <= width; ++x) appendWork(engine, cellIndex(x, y));
+}
+
+int propagateClues(Engine& engine) {
+    for (int p = 1; p <= engine.pairCount; ++p) {
+        if (engine.pairJoined[p]) continue;
+        if (!advanceEnd(engine, p)) return 0;
+        if (!engine.pairJoined[p] && !advanceEnd(engine, p | SecondEnd)) return 0;
+    }
+    if (!workListPass(engine) || !engine.consistent) return 0;
+    if (!checkRegions(engine) || !engine.consistent) return 0;
+    return 1;
+}
+
+} // namespace corvane

@@ -1,0 +1,34 @@
+// Everything one search keeps beside the session: engine state, orientation, answer policy.
+#pragma once
+
+#include "engine/engine_state.h"
+#include "search/orientation.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+namespace corvane {
+
+class Answer;
+
+/// How many answers a search keeps in the board's list. Beyond either bound the search goes on
+/// counting; only the answers found first are kept and listed.
+struct AnswerLimits {
+    std::size_t maxAnswers = 100000;               // answers kept at most
+    std::size_t maxBytes = std::size_t(256) << 20; // memory the kept answers may take
+};
+
+/// The search's own state. Large: the owner allocates it on the heap (std::make_unique).
+struct SearchSession {
+    Engine engine;
+    Orientation orientation;
+    AnswerLimits answerLimits;
+    /// Called with every solution found, in board orientation, and its number (1, 2, ...),
+    /// whether it is kept or not. May be empty.
+    std::function<void(const Answer&, std::uint64_t)> answerObserver;
+    bool firstAnswerHasBlanks = false;  // the first solution leaves a board cell on no path
+    std::uint64_t searchGeneration = 0; // counts searches started; a nested start changes it
+};
+
+} // namespace corvane

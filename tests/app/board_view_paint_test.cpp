@@ -1,0 +1,147 @@
+// Pixels of the board view: frame, cursor, numbers, and the pictures of stored solutions.
+#include "board_view_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+/// Bounding box of the black pixels inside the cell at origin (ox, oy).
+QRect inkBox(const QImage& image, int ox, int oy) {
+    QRect box;
+    for (int y = oy + 1; y < oy + 24; ++y)
+        for (int x = ox + 1; x < ox + 24; ++x)
+            if (QColor(image.pixel(x, y)).name() == Black) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST_F(BoardViewTest, SmallBoardDrawsDottedGridAndBorderAndLeavesTheRestWhite) {
+    setBoard({". . . . .", ". . . . .", ". . . . .", ". . . . .", ". . . . ."});
+    view->setSelectedTab(1); // no cursor
+    const QImage img = picture();
+    ASSERT_EQ(img.size(), QSize(ViewPixels, ViewPixels));
+    for (const QPoint p : {QPoint(0, 0), QPoint(120, 0), QPoint(120, 120), QPoint(0, 120),
+                           QPoint(60, 120), QPoint(120, 61), QPoint(0, 77)})
+        EXPECT_EQ(colourAt(img, p.x(), p.y()), Black) << p.x() << "," << p.y();
+    // Grid lines: one pixel on, two off, from the top or left end of each line.
+    EXPECT_EQ(colourAt(img, 24, 3), Grey);
+    EXPECT_EQ(colourAt(img, 24, 4), White);
+    EXPECT_EQ(colourAt(img, 24, 5), White);
+    EXPECT_EQ(colourAt(img, 96, 99), Grey);
+    EXPECT_EQ(colourAt(img, 3, 48), Grey);
+    EXPECT_EQ(colourAt(img, 4, 48), White);
+    EXPECT_EQ(colourAt(img, 23, 23), White);
+    // Nothing outside the board's 121 x 121 pixels.
+    EXPECT_EQ(countColour(img, QRect(121, 0, ViewPixels - 121, ViewPixels), White),
+              (ViewPixels - 121) * ViewPixels);
+    EXPECT_EQ(countColour(img, QRect(0, 121, 121, ViewPixels - 121), White),
+              121 * (ViewPixels - 121));
+}
+
+TEST_F(BoardViewTest, CursorIsCyanOnlyOnEditingTabWithFocusAndOnTheBoard) {
+    setBoard({". . .", ". . .", ". . ."});
+    session.board.cursorCell = cellIndex(2, 3);
+    QImage img = picture();
+    EXPECT_EQ(colourAt(img, 25, 49), Cyan);
+    EXPECT_EQ(colourAt(img, 47, 71), Cyan);
+    EXPECT_EQ(countColour(img, img.rect(), Cyan), 23 * 23);
+
+    button->setFocus();
+    EXPECT_EQ(countColour(picture(), picture().rect(), Cyan), 0);
+
+    view->setFocus();
+    view->setSelectedTab(1);
+    EXPECT_EQ(countColour(picture(), picture().rect(), Cyan), 0);
+
+    view->setSelectedTab(0);
+    session.board.cursorCell = cellIndex(4, 1); // beside a 3-wide board
+    EXPECT_EQ(countColour(picture(), picture().rect(), Cyan), 0);
+}
+
+TEST_F(BoardViewTest, NumbersAreBlackAndCentredInTheirCells) {
+    setBoard({"7 . 12", ". . .", "255 . 1234567"});
+    view->setSelectedTab(1);
+    const QImage img = picture();
+    for (const QPoint origin : {QPoint(0, 0), QPoint(48, 0), QPoint(0, 48)}) {
+        const QRect box = inkBox(img, origin.x(), origin.y());
+        ASSERT_FALSE(box.isEmpty()) << origin.x() << "," << origin.y();
+        const QPoint centre = box.center() - origin;
+        EXPECT_NEAR(centre.x(), 12, 2) << origin.x() << "," << origin.y();
+        EXPECT_NEAR(centre.y(), 12, 2) << origin.x() << "," << origin.y();
+        EXPECT_GE(box.height(), 8); // legible
+    }
+    // A clue of many digits shrinks to its cell instead of spilling into the next one.
+    EXPECT_EQ(countColour(img, QRect(25, 49, 23, 23), Black), 0);
+    EXPECT_EQ(countColour(img, QRect(1, 25, 23, 23), Black), 0);
+    EXPECT_EQ(countColour(img, QRect(49, 25, 23, 23), Black), 0);
+}
+
+class SolutionPictureTest : public BoardViewTest {
+  protected:
+    void SetUp() override {
+        BoardViewTest::SetUp();
+        setBoard({"1 . 1", ". . .", "2 . 2"});
+        addSolution({"1 1 1", "0 0 0", "2 2 2"});
+        addSolution({"1 0 1", "1 1 1", "2 2 2"});
+        session.board.cursorCell = cellIndex(3, 3);
+    }
+};
+
+TEST_F(SolutionPictureTest, EditingTabLaysTheSelectedSolutionInLightGrey) {
+    view->setViewIndex(2);
+    const QImage img = picture();
+    // Cell (2, 2) joins left and right; cell (1, 2) joins up and right.
+    EXPECT_EQ(colourAt(img, 26, 35), LightGrey);
+    EXPECT_EQ(colourAt(img, 46, 36), LightGrey);
+    EXPECT_EQ(colourAt(img, 48, 36), LightGrey); // across the grid line into the clue-less cell
+    EXPECT_EQ(colourAt(img, 11, 26), LightGrey);
+    EXPECT_EQ(colourAt(img, 12, 24), LightGrey);
+    EXPECT_EQ(colourAt(img, 35, 26), White); // no link up from (2, 2)
+    EXPECT_EQ(colourAt(img, 30, 11), White); // (2, 1) is on no path of solution 2
+    EXPECT_EQ(countColour(img, img.rect(), Yellow), 0);
+    EXPECT_EQ(colourAt(img, 49, 49), Cyan); // the cursor stays
+    EXPECT_EQ(colourAt(img, 3, 12), White); // clue cells draw no lines of their own
+    EXPECT_FALSE(inkBox(img, 0, 0).isEmpty());
+
+    view->setViewIndex(1);
+    EXPECT_EQ(colourAt(30, 11), LightGrey);
+    EXPECT_EQ(colourAt(26, 35), White);
+}
+
+TEST_F(SolutionPictureTest, SearchTabDrawsTheSolutionInBlackWithBlankCellsYellow) {
+    view->setSelectedTab(1);
+    view->setViewIndex(1);
+    const QImage img = picture();
+    EXPECT_EQ(colourAt(img, 30, 11), Black);
+    EXPECT_EQ(colourAt(img, 30, 59), Black);
+    for (int x : {1, 25, 49}) EXPECT_EQ(colourAt(img, x + 5, 30), Yellow) << x;
+    EXPECT_EQ(countColour(img, img.rect(), Yellow), 3 * 23 * 23);
+    EXPECT_EQ(countColour(img, img.rect(), Cyan), 0);
+
+    view->setViewIndex(2);
+    EXPECT_EQ(colourAt(30, 11), Yellow);
+    EXPECT_EQ(colourAt(26, 35), Black);
+}
+
+TEST_F(SolutionPictureTest, ViewIndexBeyondTheStoredSolutionsShowsTheCluesOnly) {
+    view->setViewIndex(3);
+    EXPECT_EQ(countColour(picture(), picture().rect(), LightGrey), 0);
+    view->setSelectedTab(1);
+    const QImage img = picture();
+    EXPECT_EQ(countColour(img, img.rect(), Yellow), 0);
+    EXPECT_EQ(colourAt(img, 30, 11), White);
+    EXPECT_FALSE(inkBox(img, 48, 48).isEmpty());
+}
+
+TEST_F(SolutionPictureTest, SearchTabWithoutSelectionShowsTheCluesOnly) {
+    view->setSelectedTab(1);
+    for (SearchState state : {SearchState::Idle, SearchState::Finished, SearchState::Paused}) {
+        session.status.searchState = state; // a paused search without live data: clues only
+        const QImage img = picture();
+        const QRect middleRow(1, 25, 71, 23);
+        EXPECT_EQ(countColour(img, middleRow, White) + countColour(img, middleRow, Grey), 71 * 23);
+        EXPECT_EQ(colourAt(img, 30, 11), White);
+        EXPECT_FALSE(inkBox(img, 48, 0).isEmpty());
+    }
+}
+
+} // namespace
+} // namespace corvane::testing
