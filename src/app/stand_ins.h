@@ -9,7 +9,8 @@ class QWidget;
 
 namespace corvane {
 
-// Dialogs: not linked in yet. Every dialog reports "cancelled".
+// Dialogs: not linked in yet. The direction dialog keeps the recommended direction as if
+// confirmed at once; every other dialog reports "cancelled".
 inline bool runNewBoardDialog(Session&, QWidget*) {
     return false;
 }
@@ -17,7 +18,7 @@ inline bool chooseOpenFile(Session&, QWidget*) {
     return false;
 }
 inline bool runDirectionDialog(int&, QWidget*) {
-    return false;
+    return true;
 }
 inline SaveChoice runSaveDialog(const Session&, const std::string&, QWidget*) {
     return {};

@@ -46,6 +46,7 @@ struct WindowFixture : ::testing::Test {
         QCoreApplication::processEvents();
     }
     MainDialog window;
+    ModalAnswerer answerer; // a box a faulty command opens must not hang the test
 };
 
 TEST_F(WindowFixture, StartsWithEmptyBoardOnEditingTabAndUnmeasuredStatus) {
@@ -222,6 +223,7 @@ TEST_F(WindowFixture, ClickQueuedOnDisabledButtonsDoesNotActWhenPumpUnlocksThem)
     EXPECT_EQ(window.session().status.searchState, SearchState::PauseRequested);
     EXPECT_EQ(startClicks.count(), 0);
     EXPECT_EQ(loadClicks.count(), 0);
+    EXPECT_TRUE(answerer.boxes.empty());
     // Once the pump is over the table for the new state holds.
     EXPECT_TRUE(window.startButton()->isEnabled());
     EXPECT_TRUE(window.loadButton()->isEnabled());
@@ -270,7 +272,6 @@ TEST_F(WindowFixture, DropRefusedWithExclamationWhileRunning) {
 
 TEST_F(WindowFixture, DroppedUnreadableFileShowsLoadErrorAndKeepsBoard) {
     TempDir dir;
-    ModalAnswerer answerer;
     testing::dropFiles(&window, {QString::fromStdString((dir / "missing.txt").string())});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.boxes.empty(); }, 3000));
     EXPECT_EQ(answerer.boxes[0].caption, QString::fromUtf8("エラー"));
