@@ -6,6 +6,7 @@
 #include "model/board.h"
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -83,3 +84,18 @@ inline Answer answerFromPicture(const std::vector<std::string>& rows) {
 }
 
 } // namespace corvane::testing
+
+namespace corvane {
+
+/// Prints an answer as its rows, for test failure messages.
+inline void PrintTo(const Answer& answer, std::ostream* os) {
+    for (int y = 1; y <= answer.height(); ++y) {
+        *os << "\n   ";
+        for (int x = 1; x <= answer.width(); ++x) {
+            const int v = answer.at(cellIndex(x, y));
+            *os << ' ' << (v > 0 ? std::to_string(v) : std::string("."));
+        }
+    }
+}
+
+} // namespace corvane
