@@ -2,6 +2,7 @@
 #include "app/board_painter.h"
 
 #include "app/board_shapes.h"
+#include "app/live_search_painter.h"
 #include "model/session.h"
 
 #include <QPainter>
@@ -125,7 +126,7 @@ void paintBoard(QPainter& painter, QSize size, const Session& session, const Vie
         else
             drawAllNumbers(painter, board);
     } else if (searchInProgress(session.status.searchState) && search != nullptr) {
-        drawAllNumbers(painter, board); // the live search is drawn here
+        paintLiveSearch(painter, board, *search);
     } else {
         drawAllNumbers(painter, board);
     }

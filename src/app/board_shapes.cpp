@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <utility>
 
 namespace corvane {
 
@@ -55,8 +56,7 @@ QRect halfLineRect(QPoint o, Side side) {
 
 NumberPainter::NumberPainter(QPainter& painter) : painter_(painter) {}
 
-void NumberPainter::draw(QPoint origin, int value) {
-    const QString text = QString::number(value);
+const QFont& NumberPainter::fontFor(const QString& text) {
     const std::size_t length = std::min<std::size_t>(text.size(), fonts_.size() - 1);
     QFont& font = fonts_[length];
     if (!fontReady_[length]) {
@@ -64,7 +64,6 @@ void NumberPainter::draw(QPoint origin, int value) {
         // smoothing, so every pixel of a number is pure black.
         font.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("DejaVu Sans")});
         font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
-        font.setStyleStrategy(QFont::NoAntialias);
         int pixels = LargestNumberPixels;
         font.setPixelSize(pixels);
         while (pixels > SmallestNumberPixels &&
@@ -73,10 +72,29 @@ void NumberPainter::draw(QPoint origin, int value) {
         }
         fontReady_[length] = true;
     }
-    painter_.setFont(font);
-    painter_.setPen(QColor(board_colour::Ink));
-    const QRect box(origin.x() + 1, origin.y() + 1, NumberBox, NumberBox);
-    painter_.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
+    return font;
+}
+
+void NumberPainter::draw(QPoint origin, int value) {
+    // Each value is laid out once per picture and then copied: a large board repeats its
+    // numbers many times.
+    auto found = rendered_.find(value);
+    if (found == rendered_.end()) {
+        const QString text = QString::number(value);
+        const qreal ratio = painter_.device()->devicePixelRatioF();
+        QImage image(QSize(NumberBox, NumberBox) * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter textPainter(&image);
+        textPainter.setRenderHint(QPainter::TextAntialiasing, false);
+        textPainter.setFont(fontFor(text));
+        textPainter.setPen(QColor(board_colour::Ink));
+        textPainter.drawText(QRect(0, 0, NumberBox, NumberBox),
+                             Qt::AlignCenter | Qt::TextSingleLine, text);
+        textPainter.end();
+        found = rendered_.emplace(value, std::move(image)).first;
+    }
+    painter_.drawImage(origin + QPoint(1, 1), found->second);
 }
 
 void drawConflictCross(QPainter& painter, QPoint o) {

@@ -3,9 +3,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QRgb>
 #include <array>
+#include <unordered_map>
 
 class QPainter;
 
@@ -63,8 +65,12 @@ class NumberPainter {
 
   private:
     QPainter& painter_;
+    /// The font for a number of this many digits, shrunk until the number fits the box.
+    const QFont& fontFor(const QString& text);
+
     std::array<QFont, 12> fonts_; // by decimal length of the text
     std::array<bool, 12> fontReady_{};
+    std::unordered_map<int, QImage> rendered_; // each value drawn so far, black on transparent
 };
 
 /// Draws the red cross that marks a cell of a contradiction (solid pen, 2 pixels).

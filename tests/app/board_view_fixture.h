@@ -1,6 +1,7 @@
 // A shown, focused board view over a session with a recording window, and pixel helpers.
 #pragma once
 
+#include "answer_checker.h"
 #include "app/board_view.h"
 #include "board_picture.h"
 #include "model/session.h"
@@ -11,6 +12,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+/// Lets GoogleTest print colour names in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
 
 namespace corvane::testing {
 
@@ -24,17 +30,6 @@ inline const QString Blue = "#0000ff";
 inline const QString Yellow = "#ffff00";
 inline const QString Green = "#00ff00";
 inline const QString Red = "#ff0000";
-
-/// A stored solution from a text picture: one string per row, path numbers, "0" for no path.
-inline Answer answerPicture(const std::vector<std::string>& rows) {
-    Board shape;
-    setBoardPicture(shape, rows);
-    Answer answer(shape.boardWidth, shape.boardHeight);
-    for (int y = 1; y <= shape.boardHeight; ++y)
-        for (int x = 1; x <= shape.boardWidth; ++x)
-            answer.set(cellIndex(x, y), shape.boardCells[cellIndex(x, y)]);
-    return answer;
-}
 
 class BoardViewTest : public ::testing::Test {
   protected:
@@ -63,7 +58,7 @@ class BoardViewTest : public ::testing::Test {
 
     /// Adds a stored solution and its view item, as the search or a file would.
     void addSolution(const std::vector<std::string>& rows) {
-        session.board.solutions.push_back(answerPicture(rows));
+        session.board.solutions.push_back(answerFromPicture(rows));
         window.addViewItem(viewItemText(static_cast<int>(session.board.solutions.size())));
     }
 

@@ -67,6 +67,8 @@ TEST_F(BoardViewTest, NumbersAreBlackAndCentredInTheirCells) {
         EXPECT_NEAR(centre.x(), 12, 2) << origin.x() << "," << origin.y();
         EXPECT_NEAR(centre.y(), 12, 2) << origin.x() << "," << origin.y();
         EXPECT_GE(box.height(), 8); // legible
+        const QRect inside(origin + QPoint(1, 1), QSize(23, 23));
+        EXPECT_EQ(countColour(img, inside, Black) + countColour(img, inside, White), 23 * 23);
     }
     // A clue of many digits shrinks to its cell instead of spilling into the next one.
     EXPECT_EQ(countColour(img, QRect(25, 49, 23, 23), Black), 0);
