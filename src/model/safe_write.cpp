@@ -44,14 +44,15 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-/// Creates a new file beside `target` with a name no other file has; -1 when the folder
-/// does not allow it. The mode 0666 is narrowed by the process's umask like any new file.
+/// Creates a new file beside `target` with a name no other file has; -1 with errno set when
+/// the folder does not allow it. The mode 0666 is narrowed by the process's umask like any
+/// new file. The name leaves the target's own name out, so that a long name cannot make it
+/// too long.
 int createSibling(const fs::path& target, fs::path& created) {
     std::random_device random;
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     for (int attempt = 0; attempt < 16; ++attempt) {
-        created = folder / ("." + target.filename().string() + ".corvane-" +
-                            std::to_string(random()) + ".tmp");
+        created = folder / (".corvane-save-" + std::to_string(random()) + ".tmp");
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -78,10 +79,17 @@ bool writeFileReplacing(const fs::path& path, std::string_view bytes) {
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) return false; // a folder, a device, a pipe
     if (!exists && errno != ENOENT) return false;
+    // A file the user may not write is not replaced behind its back.
+    if (exists && ::access(target.c_str(), W_OK) != 0) return false;
 
     fs::path temporary;
     const int fd = createSibling(target, temporary);
-    if (fd < 0) return writeInPlace(target, bytes);
+    if (fd < 0) {
+        // Only a folder that refuses new files leads to the in-place write; on other errors
+        // (a full disk, say) truncating the old file first could lose it.
+        if (errno == EACCES || errno == EPERM) return writeInPlace(target, bytes);
+        return false;
+    }
 
     bool ok = writeAll(fd, bytes);
     if (ok && exists) {

@@ -1,0 +1,117 @@
+// Fuzz target: any bytes as a puzzle file, read in every format. A failed read must leave the
+// board as it was; a successful one must give a sound board that the writer reproduces.
+#include "board_picture.h"
+#include "board_snapshot.h"
+#include "model/cp932_codec.h"
+#include "model/file_preview.h"
+#include "model/puzzle_reader.h"
+#include "model/puzzle_writer.h"
+#include "recording_window.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+using namespace corvane;
+namespace fs = std::filesystem;
+
+/// A folder of this process for the input file, removed at exit.
+struct ScratchFolder {
+    fs::path path = fs::temp_directory_path() / ("corvane-fuzz-" + std::to_string(::getpid()));
+    ScratchFolder() { fs::create_directories(path); }
+    ~ScratchFolder() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
+void check(bool condition, const char* what) {
+    if (condition) return;
+    std::fprintf(stderr, "puzzle reader fuzz check failed: %s\n", what);
+    std::abort();
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+/// A board with clues, an answer, info fields and a search state, as a load would meet it.
+void prepareSession(Session& session, testing::RecordingWindow& window, const std::string& path) {
+    testing::setBoardPicture(session.board, {"1 . 2", ". 3 .", "2 . 1"});
+    session.board.solutions.emplace_back(3, 3);
+    window.addViewItem(viewItemText(1));
+    window.selectViewItem(1);
+    session.board.infoField1 = "before";
+    session.board.infoField2 = "前";
+    session.board.cursorCell = cellIndex(2, 2);
+    session.status.searchState = SearchState::Finished;
+    session.status.stepCount = 42;
+    session.board.currentFilePath = path;
+}
+
+void checkSoundBoard(const Session& session, const testing::RecordingWindow& window) {
+    const Board& b = session.board;
+    check(b.boardWidth >= 1 && b.boardWidth <= MaxBoardSide, "width in range");
+    check(b.boardHeight >= 1 && b.boardHeight <= MaxBoardSide, "height in range");
+    for (int c = 0; c < CellCount; ++c)
+        if (!b.onBoard(c)) check(b.boardCells[std::size_t(c)] == OutsideCell, "rim outside");
+    check(window.viewItems.size() == b.solutions.size() + 1, "view list mirrors answers");
+    for (const Answer& a : b.solutions)
+        check(a.width() == b.boardWidth && a.height() == b.boardHeight, "answer size");
+}
+
+/// Writes the loaded puzzle again and reads it back: the same clues (format 0) or the same
+/// answer (formats 1 and 2, where the writer can hold its numbers).
+void checkRoundTrip(const fs::path& folder, int format) {
+    testing::RecordingWindow window;
+    Session session(window, nullptr);
+    session.board.currentFilePath = (folder / "input").string();
+    check(loadPuzzleFile(session, format), "reload of an accepted input");
+    const Board first = session.board;
+    const auto text =
+        formatPuzzleText(first, session.settings.fileFormat, first.solutions.empty() ? 0 : 1);
+    if (!text) return; // format 2 with numbers beyond the alphabet
+    if (session.settings.fileFormat == FormatNsha)
+        for (int c = 0; c < CellCount; ++c)
+            if (first.onBoard(c) && first.solutions[0].at(c) > 99) return; // written as 0
+    writeFile(folder / "again", encodeCp932(*text));
+    session.board.currentFilePath = (folder / "again").string();
+    check(loadPuzzleFile(session, session.settings.fileFormat), "written text reads back");
+    if (first.solutions.empty())
+        check(session.board.boardCells == first.boardCells, "same clues after round trip");
+    else
+        check(session.board.solutions == first.solutions, "same answer after round trip");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const ScratchFolder scratch;
+    const fs::path input = scratch.path / "input";
+    writeFile(input, std::string(reinterpret_cast<const char*>(data), size));
+
+    for (int format = FormatKavrin; format <= FormatAuto; ++format) {
+        testing::RecordingWindow window;
+        Session session(window, nullptr);
+        prepareSession(session, window, input.string());
+        const testing::BoardSnapshot before(session, window);
+        if (loadPuzzleFile(session, format)) {
+            check(window.boxes.empty(), "no message on success");
+            checkSoundBoard(session, window);
+            checkRoundTrip(scratch.path, format);
+        } else {
+            check(window.boxTexts() == std::vector<std::string>{"ファイルのロードに失敗しました"},
+                  "one failure message");
+            check(testing::BoardSnapshot(session, window) == before, "failure leaves the board");
+        }
+    }
+    const auto preview = readFilePreview(input);
+    check(preview.has_value(), "preview of a regular file");
+    return 0;
+}
