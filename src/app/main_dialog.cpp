@@ -2,7 +2,10 @@
 #include "app/main_dialog.h"
 
 #include "app/board_view.h"
-#include "app/stand_ins.h"
+#include "app/direction_dialog.h"
+#include "app/new_board_dialog.h"
+#include "app/open_file_dialog.h"
+#include "app/save_file_dialog.h"
 #include "app/status_text.h"
 #include "app/tab_control.h"
 #include "model/puzzle_reader.h"
