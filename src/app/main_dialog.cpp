@@ -100,6 +100,11 @@ void MainDialog::createControls() {
     statusPanel_->setLineWidth(1);
     statusPanel_->setTextFormat(Qt::PlainText);
     statusPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // "00:00:00.000" must fit the 80-pixel panel; a condensed face keeps it on one line where
+    // the platform's dialog font is wider than the one the layout was made for.
+    QFont panelFont = statusPanel_->font();
+    panelFont.setStretch(QFont::SemiCondensed);
+    statusPanel_->setFont(panelFont);
     debugStopStep_ = new QLineEdit(this);
     debugStopStep_->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), debugStopStep_));

@@ -19,8 +19,8 @@ struct Clue {
     int x, y, number;
 };
 constexpr Clue PuzzleClues[] = {
-    {1, 1, 5}, {3, 2, 4},  {7, 2, 6}, {6, 3, 3},  {7, 5, 1},  {1, 6, 6},  {8, 6, 3},
-    {4, 7, 2}, {8, 7, 4},  {9, 7, 2}, {4, 9, 5},  {8, 9, 1},
+    {1, 1, 5}, {3, 2, 4}, {7, 2, 6}, {6, 3, 3}, {7, 5, 1}, {1, 6, 6},
+    {8, 6, 3}, {4, 7, 2}, {8, 7, 4}, {9, 7, 2}, {4, 9, 5}, {8, 9, 1},
 };
 
 bool save(QWidget& window, const QString& dir, const char* name) {
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
     ok = ok && save(window, dir, "search-paused.png");
 
     window.resumeButton()->click();
-    ok = ok && session.status.searchState == SearchState::Finished && !session.board.solutions.empty();
+    ok = ok && session.status.searchState == SearchState::Finished &&
+         !session.board.solutions.empty();
     window.selectViewItem(1);
     ok = ok && save(window, dir, "solution-search.png");
     window.tabControl()->setCurrentIndex(MainDialog::EditingTab);
