@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -162,6 +163,26 @@ TEST_F(SearchWindowFixture, ClosingDuringSearchEndsItWithoutResult) {
     window.startButton()->click();
     EXPECT_TRUE(window.closeSeen());
     EXPECT_EQ(window.session().status.stepCount, std::uint64_t(LoopCount));
+    EXPECT_TRUE(answerer.boxes.empty());
+}
+
+TEST_F(SearchWindowFixture, DebugModeStopsAtTheStepTypedInTheField) {
+    Settings debug = searchSettings();
+    debug.debugMode = 1;
+    MainDialog debugWindow(nullptr, debug);
+    debugWindow.show();
+    debugWindow.openFile((dir / "many.txt").string());
+    QLineEdit* field = debugWindow.debugStopStep();
+    field->selectAll();
+    QTest::keyClicks(field, "5");
+    debugWindow.startButton()->click();
+    EXPECT_EQ(debugWindow.session().status.searchState, SearchState::Paused);
+    EXPECT_EQ(debugWindow.session().status.stepCount, 5u);
+    EXPECT_EQ(field->text(), "6");
+    EXPECT_TRUE(field->isEnabled());
+    debugWindow.resumeButton()->click();
+    EXPECT_EQ(debugWindow.session().status.stepCount, 6u);
+    EXPECT_EQ(field->text(), "7");
     EXPECT_TRUE(answerer.boxes.empty());
 }
 
