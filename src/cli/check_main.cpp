@@ -17,9 +17,9 @@ namespace corvane {
 
 namespace {
 
-/// Stack of each worker: the engine's rules recurse along paths, up to a few thousand
-/// levels on a 100 x 100 board. Untouched stack pages cost no memory.
-constexpr std::size_t WorkerStackBytes = std::size_t(256) << 20;
+/// Stack of each worker: the engine's rules recurse along paths (a few hundred levels on a
+/// 100 x 100 board); the margin is generous, and untouched stack pages cost no memory.
+constexpr std::size_t WorkerStackBytes = std::size_t(32) << 20;
 
 struct Shared {
     const CheckOptions* options;

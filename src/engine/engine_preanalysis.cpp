@@ -5,64 +5,49 @@ namespace corvane {
 
 namespace {
 
-inline bool clueAt(const Engine& engine, int x, int y) {
-    return engine.cellClue[cellIndex(x, y)] != 0;
+/// How one uturnBound entry is searched: the entry's cell moves along the row or column
+/// (`along`), and the triangle between the cell and it is scanned from the far end, one
+/// step back along the line and one step to the entry's side at a time (`inward`).
+struct BoundScan {
+    int entry;
+    int along;
+    int inward;
+};
+
+constexpr std::array<BoundScan, 4> boundScans{{
+    {Up, 1, RowStride - 1},             // the triangle below the row
+    {Right, RowStride, -RowStride - 1}, // left of the column
+    {Down, 1, -RowStride - 1},          // above the row
+    {Left, RowStride, -RowStride + 1},  // right of the column
+}};
+
+/// The nearest board cell at least two steps along the line whose triangle holds a clue, or
+/// 0 when there is none.
+int searchBound(const Engine& engine, int c, const BoundScan& scan) {
+    if (engine.cellClue[c + scan.along] == OutsideCell) return 0;
+    int far = c + 2 * scan.along;
+    for (int distance = 2; engine.cellClue[far] != OutsideCell; ++distance, far += scan.along) {
+        const int depth = (distance - 2) / 2 + 1;
+        for (int k = 1, t = far + scan.inward; k <= depth; ++k, t += scan.inward) {
+            if (engine.cellClue[t] == OutsideCell) break;
+            if (engine.cellClue[t] != 0) return far;
+        }
+    }
+    return 0;
 }
 
 } // namespace
 
 void computeUturnBounds(Engine& engine) {
-    const int w = engine.engineWidth;
-    const int h = engine.engineHeight;
-    for (int y = 1; y <= h; ++y)
-        for (int x = 1; x <= w; ++x) {
+    for (int y = 1; y <= engine.engineHeight; ++y)
+        for (int x = 1; x <= engine.engineWidth; ++x) {
             const int c = cellIndex(x, y);
-            std::array<int, 4>& bound = engine.uturnBound[c];
-            bound[dirIndex[Up]] = cellIndex(w + 1, y);
-            bound[dirIndex[Right]] = cellIndex(x, h + 1);
-            bound[dirIndex[Down]] = cellIndex(w + 1, y);
-            bound[dirIndex[Left]] = cellIndex(x, h + 1);
-            if (engine.cellClue[c] != 0) continue;
-
-            // Up: a clue in the triangle below the row between x and x'.
-            for (int x2 = x + 2; x2 <= w; ++x2) {
-                bool found = false;
-                for (int k = 1; k <= (x2 - x - 2) / 2 + 1 && y + k <= h && !found; ++k)
-                    found = clueAt(engine, x2 - k, y + k);
-                if (found) {
-                    bound[dirIndex[Up]] = cellIndex(x2, y);
-                    break;
-                }
-            }
-            // Right: a clue in the triangle left of the column between y and y'.
-            for (int y2 = y + 2; y2 <= h; ++y2) {
-                bool found = false;
-                for (int k = 1; k <= (y2 - y - 2) / 2 + 1 && x - k >= 1 && !found; ++k)
-                    found = clueAt(engine, x - k, y2 - k);
-                if (found) {
-                    bound[dirIndex[Right]] = cellIndex(x, y2);
-                    break;
-                }
-            }
-            // Down: a clue in the triangle above the row.
-            for (int x2 = x + 2; x2 <= w; ++x2) {
-                bool found = false;
-                for (int k = 1; k <= (x2 - x - 2) / 2 + 1 && y - k >= 1 && !found; ++k)
-                    found = clueAt(engine, x2 - k, y - k);
-                if (found) {
-                    bound[dirIndex[Down]] = cellIndex(x2, y);
-                    break;
-                }
-            }
-            // Left: a clue in the triangle right of the column.
-            for (int y2 = y + 2; y2 <= h; ++y2) {
-                bool found = false;
-                for (int k = 1; k <= (y2 - y - 2) / 2 + 1 && x + k <= w && !found; ++k)
-                    found = clueAt(engine, x + k, y2 - k);
-                if (found) {
-                    bound[dirIndex[Left]] = cellIndex(x, y2);
-                    break;
-                }
+            for (const BoundScan& scan : boundScans) {
+                int bound = c + scan.along;
+                while (engine.cellClue[bound] != OutsideCell) bound += scan.along;
+                const int found = engine.cellClue[c] == 0 ? searchBound(engine, c, scan) : 0;
+                if (found != 0) bound = found;
+                engine.uturnBound[c][dirIndex[scan.entry]] = bound;
             }
         }
 }

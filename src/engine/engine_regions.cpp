@@ -59,10 +59,11 @@ bool pairsCross(const Engine& engine, int pairP, int pairQ) {
 
 } // namespace
 
-int walkRegion(Engine& engine, int start, int heading) {
-    engine.touchCount = 0;
-    engine.bothSeenCount = 0;
-    engine.endSeen.fill(0);
+namespace {
+
+/// The walk and its verdict; leaves the seen flags of the touched ends for walkRegion to
+/// clear.
+int walkAndJudge(Engine& engine, int start, int heading) {
 
     // The walk visits each (cell, heading) state at most once before it is back at the
     // start; the bound only protects against a start that lies outside every region.
@@ -109,6 +110,20 @@ int walkRegion(Engine& engine, int start, int heading) {
                                       engine.endHead[pairQ | SecondEnd]);
         }
     return 1;
+}
+
+} // namespace
+
+int walkRegion(Engine& engine, int start, int heading) {
+    engine.touchCount = 0;
+    engine.bothSeenCount = 0;
+    const int result = walkAndJudge(engine, start, heading);
+    for (int i = 0; i < engine.touchCount; ++i) {
+        const int owner = engine.touchList[static_cast<std::size_t>(i)].owner;
+        engine.endSeen[static_cast<std::size_t>(owner)] = 0;
+        engine.endSeen[static_cast<std::size_t>(owner & 0xff)] = 0;
+    }
+    return result;
 }
 
 int checkRegions(Engine& engine) {

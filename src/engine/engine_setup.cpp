@@ -70,6 +70,9 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
     engine.joinSeen = 0;
     engine.conflictCode = 0;
     engine.conflictCells.fill(0);
+    engine.endSeen.fill(0);
+    engine.touchCount = 0;
+    engine.bothSeenCount = 0;
     engine.callDepth = 0;
     engine.maxCallDepth = 0;
 

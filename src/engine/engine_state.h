@@ -4,6 +4,7 @@
 #include "model/cell_grid.h"
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 namespace corvane {

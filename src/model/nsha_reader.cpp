@@ -2,6 +2,7 @@
 #include "model/cell_grid.h"
 #include "model/parsed_puzzle.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace corvane {

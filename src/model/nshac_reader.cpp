@@ -5,6 +5,9 @@
 #include "model/puzzle_lines.h"
 #include "model/utf8_text.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 namespace corvane {
 
 namespace {
@@ -17,24 +20,34 @@ bool startsWithTable(std::u32string_view line) {
     return line.substr(0, 5) == U"TABLE";
 }
 
-/// Position of `c` in the table (the first one counts), or -1.
-int tablePosition(std::u32string_view table, char32_t c) {
-    const std::size_t at = table.find(c);
-    return at == std::u32string_view::npos ? -1 : static_cast<int>(at);
-}
+/// A character table with constant-time look-up, however long the table line was.
+class CharacterTable {
+  public:
+    explicit CharacterTable(std::u32string_view characters) {
+        for (std::size_t k = 0; k < characters.size(); ++k)
+            positions_.emplace(characters[k], static_cast<int>(k)); // the first position counts
+    }
+    /// Position of `c` in the table, or -1.
+    int position(char32_t c) const {
+        const auto it = positions_.find(c);
+        return it == positions_.end() ? -1 : it->second;
+    }
+    bool holdsAll(std::u32string_view line) const {
+        for (char32_t c : line)
+            if (position(c) < 0) return false;
+        return true;
+    }
 
-bool allInTable(std::u32string_view table, std::u32string_view line) {
-    for (char32_t c : line)
-        if (tablePosition(table, c) < 0) return false;
-    return true;
-}
+  private:
+    std::unordered_map<char32_t, int> positions_;
+};
 
 } // namespace
 
 std::optional<ParsedPuzzle> parseNshaCLines(const std::vector<std::u32string>& lines) {
     ParsedPuzzle puzzle;
     puzzle.holdsAnswer = true;
-    std::u32string table = utf8ToCodePoints(CellAlphabet);
+    CharacterTable table(utf8ToCodePoints(CellAlphabet));
 
     // Lines before the grid.
     std::size_t first = 0;
@@ -42,11 +55,12 @@ std::optional<ParsedPuzzle> parseNshaCLines(const std::vector<std::u32string>& l
         const std::u32string_view line = lines[first];
         if (isSeparator(line)) continue;
         if (startsWithTable(line)) {
-            table = trimPuzzleBlanks(line.substr(5));
-            if (table.empty()) return std::nullopt;
+            const std::u32string_view characters = trimPuzzleBlanks(line.substr(5));
+            if (characters.empty()) return std::nullopt;
+            table = CharacterTable(characters);
             continue;
         }
-        if (tablePosition(table, line.front()) >= 0) break;
+        if (table.position(line.front()) >= 0) break;
         if (line.front() == U':') {
             const std::size_t second = line.find(U':', 1);
             if (second != std::u32string_view::npos) {
@@ -66,7 +80,7 @@ std::optional<ParsedPuzzle> parseNshaCLines(const std::vector<std::u32string>& l
     std::size_t end = first + 1;
     for (; end < lines.size(); ++end) {
         const std::u32string_view line = lines[end];
-        if (isSeparator(line) || !allInTable(table, line)) break;
+        if (isSeparator(line) || !table.holdsAll(line)) break;
         if (line.size() != width) return std::nullopt;
         if (end - first + 1 > MaxBoardSide) return std::nullopt;
     }
@@ -75,7 +89,7 @@ std::optional<ParsedPuzzle> parseNshaCLines(const std::vector<std::u32string>& l
     puzzle.height = static_cast<int>(end - first);
     puzzle.cells.reserve(width * (end - first));
     for (std::size_t y = first; y < end; ++y)
-        for (char32_t c : lines[y]) puzzle.cells.push_back(std::max(0, tablePosition(table, c)));
+        for (char32_t c : lines[y]) puzzle.cells.push_back(std::max(0, table.position(c)));
     return puzzle;
 }
 

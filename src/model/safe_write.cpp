@@ -2,9 +2,9 @@
 #include "model/safe_write.h"
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <optional>
-#include <random>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,10 +49,13 @@ bool writeAll(int fd, std::string_view bytes) {
 /// new file. The name leaves the target's own name out, so that a long name cannot make it
 /// too long.
 int createSibling(const fs::path& target, fs::path& created) {
-    std::random_device random;
+    // Unpredictable enough for a private name; O_EXCL settles any clash.
+    const auto seed = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     for (int attempt = 0; attempt < 16; ++attempt) {
-        created = folder / (".corvane-save-" + std::to_string(random()) + ".tmp");
+        created = folder / (".corvane-save-" + std::to_string(::getpid()) + "-" +
+                            std::to_string(seed + attempt) + ".tmp");
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

@@ -1,6 +1,11 @@
 // corvane-check: command line, reports, exit status, answers streamed in file order.
 #include "cli/check_main.h"
 #include "cli/check_options.h"
+#include "cli/check_runner.h"
+#include "cli/check_window.h"
+#include "model/puzzle_reader.h"
+#include "model/session.h"
+#include "search/search_session.h"
 
 #include "temp_dir.h"
 
@@ -146,6 +151,22 @@ TEST_F(CheckerFiles, SolutionsAreStreamedAsRowsInBoardOrientation) {
     const std::string lonely = file("lonely.txt", "w3h1n1s1n2\r\n");
     const Captured none = runWith({"--json", "--solutions", lonely});
     EXPECT_NE(none.out.find("\"answers\":[],\"status\":\"refused\""), std::string::npos);
+}
+
+TEST_F(CheckerFiles, KeepsNoAnswerWhilePrintingEach) {
+    const std::string two = file("two.txt", "w5h5s3n4s1n3n4s1n3s8n1n2n5s2n1n2n5\r\n");
+    CheckWindow window(1022);
+    Session session(window, nullptr);
+    session.board.currentFilePath = two;
+    auto search = std::make_unique<SearchSession>();
+    std::vector<std::uint64_t> printed;
+    ASSERT_TRUE(loadPuzzleFile(session, FormatAuto));
+    const CheckResult r = searchBoard(
+        session, *search, window, 0, [&](const Answer&, std::uint64_t k) { printed.push_back(k); });
+    EXPECT_EQ(r.status, CheckStatus::Multiple);
+    EXPECT_EQ(r.solutions, 2u);
+    EXPECT_EQ(printed, (std::vector<std::uint64_t>{1, 2}));
+    EXPECT_TRUE(session.board.solutions.empty());
 }
 
 TEST_F(CheckerFiles, WritesNothingBesideThePuzzles) {

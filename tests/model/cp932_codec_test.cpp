@@ -14,6 +14,7 @@ TEST(Cp932CodecTest, JapaneseBothWays) {
     EXPECT_EQ(bytes.find('?'), std::string::npos);
     EXPECT_EQ(decodeCp932(bytes), text);
     EXPECT_EQ(decodeCp932("\xb1\xb2"), "ｱｲ"); // half-width katakana are single bytes
+    EXPECT_EQ(decodeCp932("\\~"), "\\~");     // the Windows table keeps these two ASCII
 }
 
 TEST(Cp932CodecTest, UndecodableBytesBecomeReplacementsAndNothingIsLost) {

@@ -2,6 +2,7 @@
 #include "format_fixture.h"
 #include "model/ini_file.h"
 
+#include <chrono>
 #include <string>
 #include <sys/stat.h>
 
@@ -240,6 +241,20 @@ TEST_F(PuzzleReaderTest, FilesThatCannotBeReadChangeNothing) {
     }
     EXPECT_EQ(session.settings.fileFormat, FormatNsha);
     EXPECT_FALSE(std::filesystem::exists(store.path()));
+}
+
+TEST_F(PuzzleReaderTest, LongTablesAndLinesTakeLinearTime) {
+    // A table whose last character is the only one used, then lines that each need a look-up
+    // of every character: quadratic look-ups would take hours here.
+    const std::string table = "TABLE\t" + std::string(3'000'000, 'a') + "b\n";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(loadBytes(table + "b\n" + std::string(3'000'000, 'b') + "\n"));
+    std::string skipped = table;
+    for (int i = 0; i < 500'000; ++i) skipped += "x\n";
+    EXPECT_FALSE(loadBytes(skipped)); // no grid
+    ASSERT_TRUE(loadBytes(skipped + "bb\nab\n"));
+    EXPECT_EQ(clues(), (Rows{"3000000 .", ". 3000000"}));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
 }
 
 TEST_F(PuzzleReaderTest, LongPathsAndUndecodableBytes) {
