@@ -87,6 +87,9 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
         setFocus(Qt::MouseFocusReason);
         session_.window.refreshControls(false);
         update();
+    } else {
+        QWidget::mousePressEvent(event);
+        return;
     }
     event->accept();
 }

@@ -1,6 +1,8 @@
 // The board view: paints the board off screen and takes the keys and clicks that edit it.
 #pragma once
 
+#include "app/board_shapes.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -12,7 +14,7 @@ struct SearchSession;
 class BoardView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int CellPixels = 24;
+    static constexpr int CellPixels = BoardCellPixels;
 
     BoardView(Session& session, QWidget* parent = nullptr);
 
