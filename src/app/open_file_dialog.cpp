@@ -14,19 +14,29 @@
 #include <QItemSelectionModel>
 #include <QPlainTextEdit>
 
+#include <memory>
+
 namespace corvane {
 
 namespace {
 
-/// Previews the file at `path` (empty: nothing selected). Only the first lines of a regular
-/// file are read, so a pipe, a device or a huge file cannot stall the dialog.
-void previewFile(QPlainTextEdit* preview, const QString& path) {
-    if (path.isEmpty()) {
-        preview->clear();
-        return;
+/// The preview of the open dialog and the path it shows.
+struct FilePreview {
+    QPlainTextEdit* preview;
+    QString shownPath;
+
+    /// Previews the file at `path` (empty: nothing selected). Only the first lines of a
+    /// regular file are read, so a pipe, a device or a huge file cannot stall the dialog.
+    /// Both signals that follow the selection report most changes: the second read is skipped.
+    void show(const QString& path) {
+        if (path == shownPath) return;
+        shownPath = path;
+        if (path.isEmpty())
+            preview->clear();
+        else
+            showPreview(preview, readFilePreview(filePathFromUtf8(path.toStdString())));
     }
-    showPreview(preview, readFilePreview(filePathFromUtf8(path.toStdString())));
-}
+};
 
 /// Path of the item selected in `view`, empty when nothing is selected.
 QString selectedPath(const QAbstractItemView* view) {
@@ -37,9 +47,11 @@ QString selectedPath(const QAbstractItemView* view) {
 
 /// Keeps the preview on the selected file: currentChanged covers most changes, the views'
 /// selection model also those made without it (a selection set by program, the initial one).
-void followSelection(QFileDialog& dialog, QPlainTextEdit* preview) {
-    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
-                     [preview](const QString& path) { previewFile(preview, path); });
+void followSelection(QFileDialog& dialog, QPlainTextEdit* previewField) {
+    // Shared by the connections, so it lives as long as any of them.
+    const auto preview = std::make_shared<FilePreview>(FilePreview{previewField, {}});
+    QObject::connect(&dialog, &QFileDialog::currentChanged, previewField,
+                     [preview](const QString& path) { preview->show(path); });
     QList<QItemSelectionModel*> followed;
     for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>()) {
         QItemSelectionModel* selection = view->selectionModel();
@@ -47,8 +59,8 @@ void followSelection(QFileDialog& dialog, QPlainTextEdit* preview) {
             followed.contains(selection))
             continue;
         followed << selection;
-        QObject::connect(selection, &QItemSelectionModel::selectionChanged, preview,
-                         [preview, view] { previewFile(preview, selectedPath(view)); });
+        QObject::connect(selection, &QItemSelectionModel::selectionChanged, previewField,
+                         [preview, view] { preview->show(selectedPath(view)); });
     }
 }
 

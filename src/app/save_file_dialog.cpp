@@ -17,8 +17,8 @@ SaveChoice runSaveDialog(const Session& session, const std::string& proposedPath
     const Board& board = session.board;
     QFileDialog dialog(parent);
     prepareFileDialog(dialog, QFileDialog::AcceptSave);
-    proposeFile(dialog, proposedPath);
     dialog.setFileMode(QFileDialog::AnyFile);
+    proposeFile(dialog, proposedPath);
     const FormatPanel panel = addFormatPanel(dialog, formatNames(false), true);
 
     const int answers = static_cast<int>(board.solutions.size());

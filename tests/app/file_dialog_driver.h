@@ -2,6 +2,8 @@
 // panel.
 #pragma once
 
+#include "temp_dir.h"
+
 #include <QString>
 
 #include <string>
@@ -16,6 +18,15 @@ namespace corvane::testing {
 /// `folder` instead of the user's configuration, so tests start from the defaults and leave
 /// the user's settings alone.
 void keepDialogStateIn(const std::string& folder);
+/// A temporary folder for the test's files, and one for the dialogs' remembered state.
+struct DialogFolders {
+    TempDir dir;
+    TempDir dialogState;
+    QString folder = QString::fromStdString(dir.path().string()); // `dir` as Qt names it
+
+    DialogFolders() { keepDialogStateIn(dialogState.path().string()); }
+};
+
 /// The file dialog shown as `modal`; a test failure when it is something else.
 QFileDialog* asFileDialog(QWidget* modal);
 /// Waits until the list shows folder `dir` with at least `entries` entries.

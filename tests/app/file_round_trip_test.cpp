@@ -11,7 +11,6 @@
 #include "model/puzzle_writer.h"
 #include "model/session.h"
 #include "recording_window.h"
-#include "temp_dir.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -42,10 +41,8 @@ class FileRoundTripTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(FileRoundTripTest, SavedAnswerReadsBackThroughTheDialogs) {
     const int format = GetParam();
-    TempDir dir;
-    TempDir dialogState;
-    keepDialogStateIn(dialogState.path().string());
-    const QString folder = QString::fromStdString(dir.path().string());
+    const DialogFolders folders;
+    const QString& folder = folders.folder;
     const QString name = QStringLiteral("puzzle%1.txt").arg(format);
 
     RecordingWindow saving;

@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -165,6 +167,17 @@ TEST_F(NewBoardFixture, EnterInASizeFieldClosesLikeCancel) {
     EXPECT_TRUE(window.boxes.empty());
 }
 
+/// Clicks the up or down arrow button of a size field.
+void clickArrow(QAbstractSpinBox* f, QStyle::SubControl arrow) {
+    QStyleOptionSpinBox option;
+    option.initFrom(f);
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.buttonSymbols = f->buttonSymbols();
+    option.frame = f->hasFrame();
+    const QRect button = f->style()->subControlRect(QStyle::CC_SpinBox, &option, arrow, f);
+    QTest::mouseClick(f, Qt::LeftButton, {}, button.center());
+}
+
 TEST_F(NewBoardFixture, ArrowsStopAtOneAndAHundred) {
     ModalScript script;
     script.then([](QWidget* dialog) {
@@ -172,7 +185,10 @@ TEST_F(NewBoardFixture, ArrowsStopAtOneAndAHundred) {
         typeInto(width, "98");
         for (int i = 0; i < 4; ++i) QTest::keyClick(width, Qt::Key_Up);
         EXPECT_EQ(width->text(), "100");
-        QTest::keyClick(width, Qt::Key_Down);
+        // The arrow buttons stop there too.
+        clickArrow(width, QStyle::SC_SpinBoxUp);
+        EXPECT_EQ(width->text(), "100");
+        clickArrow(width, QStyle::SC_SpinBoxDown);
         EXPECT_EQ(width->text(), "99");
 
         auto* height = field(dialog, "heightField");

@@ -6,7 +6,6 @@
 #include "model/cp932_codec.h"
 #include "model/session.h"
 #include "recording_window.h"
-#include "temp_dir.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -21,16 +20,11 @@ namespace {
 using namespace corvane::testing;
 
 /// A folder with two short files, a long one, a huge single line, a sub-folder and a pipe.
-struct OpenDialogFixture : ::testing::Test {
-    TempDir dir;
-    TempDir dialogState;
+struct OpenDialogFixture : ::testing::Test, DialogFolders {
     RecordingWindow window;
     Session session{window, nullptr};
-    QString folder;
 
     void SetUp() override {
-        keepDialogStateIn(dialogState.path().string());
-        folder = QString::fromStdString(dir.path().string());
         writeBytes(dir / "a.txt", encodeCp932("問題\r\n1 2\r\n"));
         writeBytes(dir / "b.txt", "x\ny");
         std::string lines;

@@ -8,7 +8,6 @@
 #include "model/puzzle_writer.h"
 #include "model/session.h"
 #include "recording_window.h"
-#include "temp_dir.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -25,16 +24,11 @@ namespace {
 using namespace corvane::testing;
 
 /// A 3 x 2 puzzle with two stored answers; the second uses pair number 12.
-struct SaveDialogFixture : ::testing::Test {
-    TempDir dir;
-    TempDir dialogState;
+struct SaveDialogFixture : ::testing::Test, DialogFolders {
     RecordingWindow window;
     Session session{window, nullptr};
-    QString folder;
 
     void SetUp() override {
-        keepDialogStateIn(dialogState.path().string());
-        folder = QString::fromStdString(dir.path().string());
         setBoardPicture(session.board, {"1 . 2", "1 . 2"});
         for (int middle : {0, 12}) {
             Answer answer(3, 2);
