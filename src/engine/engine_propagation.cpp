@@ -11,6 +11,14 @@ inline bool interiorOfPair(const Engine& engine, int cell, int p) {
     return (engine.cellOwner[cell] & 0x2ff) == (p | Interior);
 }
 
+/// True when a neighbour of n other than the one in direction `back` is an interior cell of
+/// pair p.
+inline bool nextToOwnInterior(const Engine& engine, int n, int back, int p) {
+    for (const int q : allDirections)
+        if (q != back && interiorOfPair(engine, n + dirDelta[q], p)) return true;
+    return false;
+}
+
 /// Blank-line test at n: a straight line of Blank cells from n must not end at pair p.
 int blankLineFromHead(Engine& engine, int n, int p) {
     for (const int q : allDirections) {
@@ -94,9 +102,7 @@ int followChain(Engine& engine, int e, int h, int d) {
         }
         if (owner != 0) return reportConflict(engine, 2, h, n);
         const int back = dirOpposite[d];
-        for (const int q : allDirections)
-            if (q != back && interiorOfPair(engine, n + dirDelta[q], p))
-                return reportConflict(engine, 2, h, n);
+        if (nextToOwnInterior(engine, n, back, p)) return reportConflict(engine, 2, h, n);
         pushRecord(engine, HeadMove, e, d);
         engine.cellOwner[h] = e | Interior;
         engine.cellOwner[n] = e;
@@ -149,13 +155,7 @@ int advanceEnd(Engine& engine, int e) {
             return 1;
         }
         if (blocked) continue;
-        bool nearOwnInterior = false;
-        if (owner == 0) {
-            const int back = dirOpposite[d];
-            for (const int q : allDirections)
-                if (q != back && interiorOfPair(engine, n + dirDelta[q], p)) nearOwnInterior = true;
-        }
-        if (owner != 0 || nearOwnInterior) {
+        if (owner != 0 || nextToOwnInterior(engine, n, dirOpposite[d], p)) {
             setBlock(engine, h, d);
             appendWork(engine, n);
             appendWork(engine, h);

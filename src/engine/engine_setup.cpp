@@ -8,7 +8,8 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
     engine.engineWidth = width;
     engine.engineHeight = height;
     engine.lastRowBase = height * RowStride;
-    engine.pairCount = pairCount;
+    engine.pairCount = pairCount < 0 ? 0 : (pairCount > MaxPairs ? MaxPairs : pairCount);
+    pairCount = engine.pairCount;
 
     // Clues: read the board cells first, since `clues` may be the clue array itself.
     for (int y = 1; y <= height; ++y)
@@ -82,6 +83,11 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
 }
 
 int propagateClues(Engine& engine) {
+    // A number without both of its clues cannot be joined (validation refuses such boards
+    // before a search; this keeps the rules off an end that has no cell).
+    for (int p = 1; p <= engine.pairCount; ++p)
+        if (engine.endHome[p] == 0 || engine.endHome[p | SecondEnd] == 0)
+            return reportConflict(engine, 0, 0);
     for (int p = 1; p <= engine.pairCount; ++p) {
         if (engine.pairJoined[p]) continue;
         if (!advanceEnd(engine, p)) return 0;

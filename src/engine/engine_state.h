@@ -20,8 +20,8 @@ inline constexpr int EndSlots = 512;    // entries of the per-end arrays
 inline constexpr int PairSlots = 256;   // entries of the per-pair arrays
 
 /// Records that can stand on the trail at once: every record sets bits no earlier record
-/// set, so per cell at most one owner record and one link or block record for each of
-/// its two own edges (Right, Down) can exist, plus one join per pair.
+/// set, so per cell index there is at most one owner record and, for each of its two own
+/// edges (Right, Down), one link and one block record; joins add one per pair.
 inline constexpr int TrailCapacity = 6 * CellCount;
 /// Work-list entries one search step can append; see appendWork for the bound.
 inline constexpr int WorkListCapacity = 32 * CellCount;
@@ -65,6 +65,9 @@ inline constexpr std::array<int, 9> dirTurnRight{0, Right, Down, 0, Left, 0, 0, 
 inline constexpr std::array<int, 9> dirNeighbourBlock{0, 0x40, 0x80, 0, 0x10, 0, 0, 0, 0x20};
 /// Every direction but the opposite of d.
 inline constexpr std::array<int, 9> dirAllButOpposite{0, 11, 7, 0, 14, 0, 0, 0, 13};
+/// From a cell to the upper or left cell of its edge in direction d, which the edge's
+/// records name.
+inline constexpr std::array<int, 9> dirRecordOffset{0, -RowStride, 0, 0, 0, 0, 0, 0, -1};
 /// 0..3 for Up, Right, Down, Left (the index into uturnBound).
 inline constexpr std::array<int, 9> dirIndex{0, 0, 1, 0, 2, 0, 0, 0, 3};
 /// The four directions in the order Up, Right, Down, Left.
@@ -156,8 +159,12 @@ int propagateClues(Engine& engine);
 // ---- Trail (engine_trail.cpp) ----
 
 /// Appends an undo record (the change itself is made by the caller).
-void pushRecord(Engine& engine, int kind, int a, int b = 0);
-/// Undoes the change one record stands for (kinds 0 and 1 remove their Right link).
+inline void pushRecord(Engine& engine, int kind, int a, int b = 0) {
+    assert(engine.trailTop < TrailCapacity);
+    engine.trail[static_cast<std::size_t>(engine.trailTop++)] = TrailRecord{kind, a, b};
+}
+/// Undoes the change one record stands for (kinds 0 and 1 remove their Right link, unless
+/// b = 1 marks a first branch that was refused before it set the link).
 void undoRecord(Engine& engine, const TrailRecord& record);
 /// Undoes records from trailTop - 1 down to `mark`, leaving trailTop = mark.
 void rewindTo(Engine& engine, int mark);
@@ -172,11 +179,24 @@ inline void appendWork(Engine& engine, int cell) {
     engine.workList[engine.workCount++] = cell;
 }
 /// Flips the link bits of the edge of c in direction d on both cells; records nothing.
-void toggleLinkBits(Engine& engine, int c, int d);
+inline void toggleLinkBits(Engine& engine, int c, int d) {
+    engine.cellLinks[c] ^= d;
+    engine.cellLinks[c + dirDelta[d]] ^= dirOpposite[d];
+}
 /// Links c in direction d (both halves) and pushes kind 3 or 4; runs no handler.
-void setLink(Engine& engine, int c, int d);
+inline void setLink(Engine& engine, int c, int d) {
+    assert(!(engine.cellLinks[c] & d) && "undo by exclusive-or needs a bit that was clear");
+    engine.cellLinks[c] |= d;
+    engine.cellLinks[c + dirDelta[d]] |= dirOpposite[d];
+    pushRecord(engine, (d & (Up | Down)) ? LinkDown : LinkRight, c + dirRecordOffset[d]);
+}
 /// Blocks the edge of c in direction d (both halves) and pushes kind 5 or 6; appends nothing.
-void setBlock(Engine& engine, int c, int d);
+inline void setBlock(Engine& engine, int c, int d) {
+    assert(!(engine.cellLinks[c] & (d << 4)) && "undo by exclusive-or needs a bit that was clear");
+    engine.cellLinks[c] |= d << 4;
+    engine.cellLinks[c + dirDelta[d]] |= dirNeighbourBlock[d];
+    pushRecord(engine, (d & (Up | Down)) ? BlockDown : BlockRight, c + dirRecordOffset[d]);
+}
 /// Records a contradiction shown by `count` cells; returns 0 for `return fail(...)`.
 int reportConflict(Engine& engine, int count, int c0, int c1 = 0, int c2 = 0, int c3 = 0);
 

@@ -5,16 +5,14 @@
 
 namespace corvane {
 
-void pushRecord(Engine& engine, int kind, int a, int b) {
-    assert(engine.trailTop < TrailCapacity);
-    engine.trail[static_cast<std::size_t>(engine.trailTop++)] = TrailRecord{kind, a, b};
-}
-
 void undoRecord(Engine& engine, const TrailRecord& record) {
     const int a = record.a;
     switch (record.kind) {
     case ChoiceCorner:
     case ChoiceLink:
+        // b = 1 marks a choice whose first branch was refused before it set its link.
+        if (record.b != 0) break;
+        [[fallthrough]];
     case LinkRight:
         engine.cellLinks[a] ^= Right;
         engine.cellLinks[a + 1] ^= Left;
@@ -70,51 +68,6 @@ int rewindToChoice(Engine& engine) {
         engine.trailTop = t;
     }
     return -1;
-}
-
-void toggleLinkBits(Engine& engine, int c, int d) {
-    engine.cellLinks[c] ^= d;
-    engine.cellLinks[c + dirDelta[d]] ^= dirOpposite[d];
-}
-
-void setLink(Engine& engine, int c, int d) {
-    assert(!(engine.cellLinks[c] & d) && "undo by exclusive-or needs a bit that was clear");
-    engine.cellLinks[c] |= d;
-    engine.cellLinks[c + dirDelta[d]] |= dirOpposite[d];
-    switch (d) {
-    case Up:
-        pushRecord(engine, LinkDown, c - RowStride);
-        break;
-    case Right:
-        pushRecord(engine, LinkRight, c);
-        break;
-    case Down:
-        pushRecord(engine, LinkDown, c);
-        break;
-    default:
-        pushRecord(engine, LinkRight, c - 1);
-        break;
-    }
-}
-
-void setBlock(Engine& engine, int c, int d) {
-    assert(!(engine.cellLinks[c] & (d << 4)) && "undo by exclusive-or needs a bit that was clear");
-    engine.cellLinks[c] |= d << 4;
-    engine.cellLinks[c + dirDelta[d]] |= dirNeighbourBlock[d];
-    switch (d) {
-    case Up:
-        pushRecord(engine, BlockDown, c - RowStride);
-        break;
-    case Right:
-        pushRecord(engine, BlockRight, c);
-        break;
-    case Down:
-        pushRecord(engine, BlockDown, c);
-        break;
-    default:
-        pushRecord(engine, BlockRight, c - 1);
-        break;
-    }
 }
 
 int reportConflict(Engine& engine, int count, int c0, int c1, int c2, int c3) {

@@ -86,6 +86,15 @@ TEST(EngineSetup, CluesMayComeFromTheEngineOwnClueArray) {
     EXPECT_EQ(engine->endHome[0x101], at(3, 1));
 }
 
+TEST(EngineSetup, APairWithoutBothCluesIsContradictoryNotACrash) {
+    Board board;
+    testing::setBoardPicture(board, {"1 . 3", ". . 1"});
+    auto engine = std::make_unique<Engine>();
+    initEngine(*engine, board.boardCells, 3, 2, 3);
+    EXPECT_EQ(propagateClues(*engine), 0);
+    EXPECT_EQ(engine->consistent, 0);
+}
+
 TEST(EngineTrail, UndoOfHeadMoveRestoresThePreviousHead) {
     auto engine = engineFromPicture({"1 . . 1"});
     Engine& e = *engine;
@@ -160,6 +169,10 @@ TEST(EngineTrail, RewindToChoiceStopsAtTheLatestChoiceAndLeavesItApplied) {
     EXPECT_EQ(e.cellLinks[at(2, 2)] & 15, 0);
     EXPECT_EQ(e.cellLinks[at(1, 1)], Right | 0x80 | 0x10);
     e.trail[0] = TrailRecord{LinkRight, at(1, 1), 0};
+    // A refused first branch set no link: its record (b = 1) removes none.
+    pushRecord(e, ChoiceLink, at(2, 2), 1);
+    rewindTo(e, 1);
+    EXPECT_EQ(e.cellLinks[at(2, 2)] & 15, 0);
     EXPECT_EQ(rewindToChoice(e), -1);
     EXPECT_EQ(e.trailTop, 0);
     EXPECT_EQ(e.cellLinks[at(1, 1)], 0x80 | 0x10);
