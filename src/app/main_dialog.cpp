@@ -2,49 +2,133 @@
 #include "app/main_dialog.h"
 
 #include "app/board_view.h"
+#include "app/direction_dialog.h"
+#include "app/new_board_dialog.h"
+#include "app/open_file_dialog.h"
+#include "app/save_file_dialog.h"
+#include "app/status_text.h"
+#include "app/tab_control.h"
+#include "model/puzzle_reader.h"
+#include "model/puzzle_save.h"
+#include "search/search_driver.h"
+#include "search/search_session.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTabWidget>
-#include <QVBoxLayout>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <algorithm>
 
 namespace corvane {
 
+namespace {
+
+constexpr int MinReservedCells = 15;   // the window never shrinks below 15 x 15 cells
+constexpr int ButtonColumnWidth = 102; // client width right of the tab control's edge R
+constexpr int ButtonColumnOffset = 16; // buttons start at R + 16
+constexpr int ButtonWidth = 80;
+constexpr int ButtonHeight = 20;
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+/// The first dropped item when it is a local file, otherwise an empty string.
+QString firstDroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().isEmpty()) return {};
+    const QUrl url = data->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+} // namespace
+
 MainDialog::MainDialog(const SettingsStore* store, const Settings& settings, QWidget* parent)
-    : QWidget(parent), session_(*this, store) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      session_(*this, store), search_(std::make_unique<SearchSession>()) {
     session_.settings = settings;
     setWindowTitle("Corvane");
-    tabs_ = new QTabWidget(this);
-    auto* editPage = new QWidget;
-    auto* searchPage = new QWidget;
-    tabs_->addTab(editPage, QString::fromUtf8("問題編集"));
-    tabs_->addTab(searchPage, QString::fromUtf8("解答探索"));
+    setAcceptDrops(true);
+    createControls();
+
+    // The session starts with an empty 10 x 10 board, Idle, the cursor on row 1, column 1.
+    resetBoard(session_.board, session_.status, *this, 10, 10);
+    session_.board.currentFilePath.clear();
+    writeStopStep(0);
+    layoutMainDialog();
+    refreshControls(false);
+    boardView_->setFocus();
+}
+
+MainDialog::~MainDialog() = default;
+
+void MainDialog::createControls() {
+    // Created in the keyboard focus order.
+    tabs_ = new TabControl(this);
+    tabs_->addTab(new QWidget, QString::fromUtf8("問題編集"));
+    tabs_->addTab(new QWidget, QString::fromUtf8("解答探索"));
     boardView_ = new BoardView(session_, this);
+    boardView_->setSearchSession(search_.get());
+
+    auto makeButton = [this](const char* text, void (MainDialog::*handler)()) {
+        auto* button = new QPushButton(QString::fromUtf8(text), this);
+        // A focused button takes Enter itself, as push buttons of a dialog do.
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    newBoardButton_ = makeButton("新規作成...", &MainDialog::onNewBoard);
+    loadButton_ = makeButton("ロード...", &MainDialog::onLoad);
+    saveButton_ = makeButton("セーブ...", &MainDialog::onSave);
+    startButton_ = makeButton("探索開始...", &MainDialog::onStart);
+    startButton_->setDefault(true);
+    pauseButton_ = makeButton("探索中断", &MainDialog::onPause);
+    resumeButton_ = makeButton("探索再開", &MainDialog::onResume);
+
     viewSelector_ = new QComboBox(this);
     viewSelector_->addItem(QString::fromUtf8("通常画面"));
+    viewSelector_->setMaxVisibleItems(6);
+    statusPanel_ = new QLabel(this);
+    statusPanel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    statusPanel_->setLineWidth(1);
+    statusPanel_->setTextFormat(Qt::PlainText);
+    statusPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // "00:00:00.000" must fit the 80-pixel panel; a condensed face keeps it on one line where
+    // the platform's dialog font is wider than the one the layout was made for.
+    QFont panelFont = statusPanel_->font();
+    panelFont.setStretch(QFont::SemiCondensed);
+    statusPanel_->setFont(panelFont);
     debugStopStep_ = new QLineEdit(this);
-    debugStopStep_->setVisible(session_.settings.debugMode != 0);
+    debugStopStep_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), debugStopStep_));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(boardView_);
-    layout->addWidget(viewSelector_);
-    layout->addWidget(debugStopStep_);
-    layoutMainDialog();
+    connect(tabs_, &TabControl::tabChangedByUser, this, &MainDialog::onTabChangedByUser);
+    connect(boardView_, &BoardView::editingTabRequested, this, &MainDialog::onEditingTabRequested);
+    connect(viewSelector_, &QComboBox::currentIndexChanged, this, &MainDialog::onViewSelected);
+}
+
+void MainDialog::openFile(const std::string& path) {
+    session_.board.currentFilePath = path;
+    loadPuzzleFile(session_, FormatAuto);
 }
 
 void MainDialog::errorBox(const std::string& text) {
-    QMessageBox::critical(this, QString::fromUtf8("エラー"), QString::fromStdString(text));
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("エラー"), qs(text), QMessageBox::Ok,
+                    this);
+    box.exec();
 }
 
 void MainDialog::resultBox(const std::string& text, MessageIcon icon) {
-    const QString caption = QString::fromUtf8("結果");
-    if (icon == MessageIcon::Warning)
-        QMessageBox::warning(this, caption, QString::fromStdString(text));
-    else
-        QMessageBox::information(this, caption, QString::fromStdString(text));
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    QString::fromUtf8("結果"), qs(text), QMessageBox::Ok, this);
+    box.exec();
 }
 
 void MainDialog::refreshControls(bool repaintNow) {
@@ -52,44 +136,230 @@ void MainDialog::refreshControls(bool repaintNow) {
         boardView_->repaint();
     else
         boardView_->update();
+    statusPanel_->setText(qs(statusText(session_.status, session_.board.solutions.size())));
+    if (repaintNow) statusPanel_->repaint();
+    applyEnableTable();
+}
+
+void MainDialog::applyEnableTable() {
+    const ControlEnables e = controlEnables(session_.status.searchState);
+    const std::pair<QWidget*, bool> table[] = {
+        {boardView_, e.boardView}, {newBoardButton_, e.newBoard}, {loadButton_, e.load},
+        {saveButton_, e.save},     {startButton_, e.start},       {resumeButton_, e.resume},
+        {pauseButton_, e.pause},   {debugStopStep_, e.stopStep},
+    };
+    for (const auto& [control, enabled] : table) {
+        if (!enabled) {
+            control->setEnabled(false);
+        } else if (pumpDepth_ > 0) {
+            // Input queued while the control was locked is still being delivered: unlocking
+            // now would let a click made on a disabled button act. Unlock after the pump.
+            enablesPending_ = true;
+        } else {
+            control->setEnabled(true);
+        }
+    }
+    if (focusViewPending_ && boardView_->isEnabled()) {
+        focusViewPending_ = false;
+        boardView_->setFocus();
+    }
 }
 
 void MainDialog::layoutMainDialog() {
-    const Board& b = session_.board;
-    boardView_->setFixedSize(b.boardWidth * BoardView::CellPixels + 1,
-                             b.boardHeight * BoardView::CellPixels + 1);
+    const Board& board = session_.board;
+    const int cellsAcross = std::max(board.boardWidth, MinReservedCells);
+    const int cellsDown = std::max(board.boardHeight, MinReservedCells);
+    const int displayWidth = BoardView::CellPixels * cellsAcross + 1;
+    const int displayHeight = BoardView::CellPixels * cellsDown + 1;
+
+    // The tab control's rectangle (L, T, R, B) relative to its display area.
+    const QMargins margins = tabs_->displayMargins();
+    const int left = -margins.left();
+    const int top = -margins.top();
+    const int right = displayWidth + margins.right();
+    const int bottom = displayHeight + margins.bottom();
+
+    tabs_->setGeometry(0, 0, right - left, bottom - top);
+    boardView_->setGeometry(-left, -top, displayWidth, displayHeight);
+    boardView_->raise();
+    setFixedSize(right - left + ButtonColumnWidth, bottom - top);
+
+    const int x = right + ButtonColumnOffset;
+    newBoardButton_->setGeometry(x, 8, ButtonWidth, ButtonHeight);
+    loadButton_->setGeometry(x, 28, ButtonWidth, ButtonHeight);
+    saveButton_->setGeometry(x, 48, ButtonWidth, ButtonHeight);
+    startButton_->setGeometry(x, 88, ButtonWidth, ButtonHeight);
+    pauseButton_->setGeometry(x, 118, ButtonWidth, ButtonHeight);
+    resumeButton_->setGeometry(x, 148, ButtonWidth, ButtonHeight);
+    viewSelector_->setGeometry(x, 188, ButtonWidth, ButtonHeight);
+    statusPanel_->setGeometry(x, 228, ButtonWidth, 120);
+    debugStopStep_->setGeometry(x, 358, ButtonWidth, ButtonHeight);
+    debugStopStep_->setHidden(session_.settings.debugMode == 0);
 }
 
 void MainDialog::addViewItem(const std::string& text) {
-    viewSelector_->addItem(QString::fromStdString(text));
+    viewSelector_->addItem(qs(text));
 }
 
-void MainDialog::removeViewItem(int index) { viewSelector_->removeItem(index); }
+void MainDialog::removeViewItem(int index) {
+    viewSelector_->removeItem(index);
+}
 
-void MainDialog::selectViewItem(int index) { viewSelector_->setCurrentIndex(index); }
+void MainDialog::selectViewItem(int index) {
+    viewSelector_->setCurrentIndex(index);
+}
 
-int MainDialog::selectedViewItem() const { return viewSelector_->currentIndex(); }
+int MainDialog::selectedViewItem() const {
+    return viewSelector_->currentIndex();
+}
 
-void MainDialog::focusViewList() { viewSelector_->setFocus(); }
+void MainDialog::focusViewList() {
+    viewSelector_->setFocus();
+}
 
 void MainDialog::selectSearchTab() {
-    const QSignalBlocker block(tabs_);
-    tabs_->setCurrentIndex(1);
+    showTab(SearchTab);
 }
 
-std::string MainDialog::readStopStepText() const { return debugStopStep_->text().toStdString(); }
+void MainDialog::showTab(int index) {
+    tabs_->selectTabByProgram(index);
+    boardView_->setSelectedTab(index);
+}
 
-void MainDialog::writeStopStep(std::int64_t step) { debugStopStep_->setText(QString::number(step)); }
+std::string MainDialog::readStopStepText() const {
+    return debugStopStep_->text().toStdString();
+}
 
-void MainDialog::beep(BeepKind) { QApplication::beep(); }
+void MainDialog::writeStopStep(std::int64_t step) {
+    debugStopStep_->setText(QString::number(step));
+}
 
-bool MainDialog::directionDialog(int&) { return false; }
+void MainDialog::beep(BeepKind kind) {
+    QApplication::beep();
+    Q_EMIT beeped(kind);
+}
 
-SaveChoice MainDialog::saveDialog(const std::string&) { return {}; }
+bool MainDialog::directionDialog(int& direction) {
+    return runDirectionDialog(direction, this);
+}
+
+SaveChoice MainDialog::saveDialog(const std::string& proposedPath) {
+    return runSaveDialog(session_, proposedPath, this);
+}
 
 bool MainDialog::pumpMessages() {
-    QApplication::processEvents();
-    return true;
+    if (closeSeen_) return false;
+    ++pumpDepth_;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --pumpDepth_;
+    if (pumpDepth_ == 0 && enablesPending_) {
+        enablesPending_ = false;
+        applyEnableTable();
+    }
+    return !closeSeen_;
+}
+
+void MainDialog::closeEvent(QCloseEvent* event) {
+    // Nothing is saved at exit. A search running in the pump ends when it sees the flag.
+    closeSeen_ = true;
+    event->accept();
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The focused control did not use Enter: the default button "探索開始..." acts.
+        onStart();
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        event->accept(); // the window has no cancel action; Escape must not close it
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!firstDroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainDialog::dragMoveEvent(QDragMoveEvent* event) {
+    if (!firstDroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    const QString path = firstDroppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    if (session_.status.searchState == SearchState::Running) {
+        beep(BeepKind::Exclamation);
+        return;
+    }
+    // Load after the drop has been released, so an error box never holds the drag source.
+    const std::string file = path.toStdString();
+    QTimer::singleShot(0, this, [this, file] {
+        if (session_.status.searchState == SearchState::Running)
+            beep(BeepKind::Exclamation);
+        else
+            openFile(file);
+    });
+}
+
+// Commands. Each handler checks that its command applies now: a click or key delivered late
+// (queued while the control was disabled) must not act.
+
+void MainDialog::onNewBoard() {
+    if (!newBoardButton_->isEnabled()) return;
+    if (runNewBoardDialog(session_, this)) {
+        layoutMainDialog();
+        refreshControls(false);
+    }
+}
+
+void MainDialog::onLoad() {
+    if (!loadButton_->isEnabled()) return;
+    if (chooseOpenFile(session_, this)) loadPuzzleFile(session_, session_.board.openFormatChoice);
+}
+
+void MainDialog::onSave() {
+    if (!saveButton_->isEnabled()) return;
+    savePuzzleFile(session_);
+}
+
+void MainDialog::onStart() {
+    if (!startButton_->isEnabled()) return;
+    startSearch(session_, *search_);
+}
+
+void MainDialog::onPause() {
+    if (session_.status.searchState != SearchState::Running) return;
+    session_.status.searchState = SearchState::PauseRequested;
+    refreshControls(false);
+}
+
+void MainDialog::onResume() {
+    if (!resumeButton_->isEnabled()) return;
+    resumeSearch(session_, *search_);
+}
+
+void MainDialog::onTabChangedByUser(int index) {
+    if (session_.status.searchState == SearchState::Running)
+        session_.status.searchState = SearchState::PauseRequested;
+    showTab(index);
+    if (index == EditingTab) focusViewPending_ = true;
+    refreshControls(false);
+}
+
+void MainDialog::onEditingTabRequested() {
+    showTab(EditingTab);
+    refreshControls(false);
+}
+
+void MainDialog::onViewSelected(int index) {
+    boardView_->setViewIndex(index);
+    boardView_->update();
 }
 
 } // namespace corvane

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the program and renders its window offscreen into screenshots/*.png: the editing tab
+# with a puzzle, a paused live search, and the solution found on each tab.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/deps.sh"
+corvane_install_deps
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+cmake -S "$root" -B "$root/build" -G Ninja -DCORVANE_GUI=ON >/dev/null
+cmake --build "$root/build" --target corvane-screenshots -j "$(nproc)"
+"$root/build/src/app/corvane-screenshots" "$root/screenshots"

@@ -1,0 +1,36 @@
+// The status panel's text and the enable rules of the main window, free of Qt.
+#pragma once
+
+#include "model/search_status.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace corvane {
+
+/// Elapsed time as hh:mm:ss.mmm (hours at least two digits, more when needed).
+std::string elapsedTimeText(std::uint64_t elapsedMs);
+
+/// The status panel's text: one label line and one value line for the step count and the
+/// elapsed time ("--:--:--.---" while startTime is 0), the number of stored solutions unless
+/// Idle, and "一時停止中！" when Paused; every line ends with a line feed.
+std::string statusText(const SearchStatus& status, std::size_t solutionCount);
+
+/// Which of the main window's controls accept input in one search state.
+struct ControlEnables {
+    bool boardView = false;
+    bool newBoard = false;
+    bool load = false;
+    bool save = false;
+    bool start = false;
+    bool resume = false;
+    bool pause = false;
+    bool stopStep = false;
+};
+
+/// The enable table: everything but the pause button is locked while Running, the pause
+/// button is usable only then, and resuming only when Paused.
+ControlEnables controlEnables(SearchState state);
+
+} // namespace corvane
