@@ -5,6 +5,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
 corvane_install_deps
 
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_GUI=ON >/dev/null
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_GUI=ON >/dev/null
 cmake --build "$root/build" --target corvane
 exec "$root/build/src/app/corvane" "$@"

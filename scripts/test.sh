@@ -12,7 +12,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 status=0
 
 echo "== Normal build: core, checker, desktop program, benchmarks =="
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCORVANE_GUI=ON -DCORVANE_BENCH=ON >/dev/null
 cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs") || status=1
@@ -30,7 +30,7 @@ if [ -d "$root/fuzz" ] && [ -f "$root/fuzz/CMakeLists.txt" ]; then
     cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
         -DCORVANE_GUI=OFF -DCORVANE_TESTS=OFF -DCORVANE_FUZZ=ON >/dev/null
-    cmake --build "$root/build-fuzz" -j "$jobs"
+    cmake --build "$root/build-fuzz" -j "$jobs" --target puzzle_reader_fuzzer
     (cd "$root/build-fuzz" && ctest --output-on-failure) || status=1
 fi
 
