@@ -27,9 +27,11 @@ constexpr std::array<BoundAxes, 4> boundAxes{{
     {Left, RowStride, 0, 1, 1, 0},   // right of the column
 }};
 
-/// The nearest distance at which a clue of `clues` lies in the cell's triangle, or 0.
-int nearestClueDistance(const Engine& engine, const std::vector<int>& clues, int x, int y,
-                        const BoundAxes& axes) {
+/// The nearest distance at which a clue of `clues` lies in the cell's triangle, or 0; one
+/// instance per entry, so that the axes fold into the arithmetic.
+template <int entryIndex>
+int nearestClueDistance(const Engine& engine, const std::vector<int>& clues, int x, int y) {
+    constexpr BoundAxes axes = boundAxes[entryIndex];
     int best = 0;
     for (const int clue : clues) {
         const int dx = cellColumn(clue) - x;
@@ -58,14 +60,18 @@ void computeUturnBounds(Engine& engine) {
     for (int y = 1; y <= engine.engineHeight; ++y)
         for (int x = 1; x <= engine.engineWidth; ++x) {
             const int c = cellIndex(x, y);
-            for (const BoundAxes& axes : boundAxes) {
+            const bool open = engine.cellClue[c] == 0;
+            const std::array<int, 4> distances{
+                open ? nearestClueDistance<0>(engine, clues, x, y) : 0,
+                open ? nearestClueDistance<1>(engine, clues, x, y) : 0,
+                open ? nearestClueDistance<2>(engine, clues, x, y) : 0,
+                open ? nearestClueDistance<3>(engine, clues, x, y) : 0};
+            for (std::size_t k = 0; k < boundAxes.size(); ++k) {
+                const BoundAxes& axes = boundAxes[k];
                 // Without a clue in reach the bound is the first cell past the board.
                 int bound = axes.along == 1 ? cellIndex(engine.engineWidth + 1, y)
                                             : cellIndex(x, engine.engineHeight + 1);
-                if (engine.cellClue[c] == 0) {
-                    const int distance = nearestClueDistance(engine, clues, x, y, axes);
-                    if (distance != 0) bound = c + distance * axes.along;
-                }
+                if (distances[k] != 0) bound = c + distances[k] * axes.along;
                 engine.uturnBound[c][dirIndex[axes.entry]] = bound;
             }
         }
