@@ -130,6 +130,30 @@ int onLinkDown(Engine& engine, int c) {
 int onLinkLeft(Engine& engine, int c) {
     return handleLink<Left>(engine, c);
 }
+namespace {
+
+/// linkCells for one direction, with both handlers inlined.
+template <int d> int linkBoth(Engine& engine, int c) {
+    setLink(engine, c, d);
+    if (!handleLink<d>(engine, c)) return 0;
+    return handleLink<dirOpposite[d]>(engine, c + dirDelta[d]);
+}
+
+} // namespace
+
+int linkCells(Engine& engine, int c, int d) {
+    switch (d) {
+    case Up:
+        return linkBoth<Up>(engine, c);
+    case Right:
+        return linkBoth<Right>(engine, c);
+    case Down:
+        return linkBoth<Down>(engine, c);
+    default:
+        return linkBoth<Left>(engine, c);
+    }
+}
+
 int onLink(Engine& engine, int c, int d) {
     switch (d) {
     case Up:

@@ -53,12 +53,6 @@ inline int firstDirection(int dirs) {
 
 } // namespace
 
-int linkCells(Engine& engine, int c, int d) {
-    setLink(engine, c, d);
-    if (!onLink(engine, c, d)) return 0;
-    return onLink(engine, c + dirDelta[d], dirOpposite[d]);
-}
-
 int cornerTail(Engine& engine, int c) {
     const int links = engine.cellLinks[c] & 15;
     if (links == (Right | Down)) return cornerRightDown(engine, c + RowStride + 1);
