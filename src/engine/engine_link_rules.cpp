@@ -139,32 +139,31 @@ template <int d> int linkBoth(Engine& engine, int c) {
     return handleLink<dirOpposite[d]>(engine, c + dirDelta[d]);
 }
 
-} // namespace
-
-int linkCells(Engine& engine, int c, int d) {
+/// Calls the rule instance for the direction d, which is known only at run time.
+template <int (*ruleUp)(Engine&, int), int (*ruleRight)(Engine&, int),
+          int (*ruleDown)(Engine&, int), int (*ruleLeft)(Engine&, int)>
+int byDirection(Engine& engine, int c, int d) {
     switch (d) {
     case Up:
-        return linkBoth<Up>(engine, c);
+        return ruleUp(engine, c);
     case Right:
-        return linkBoth<Right>(engine, c);
+        return ruleRight(engine, c);
     case Down:
-        return linkBoth<Down>(engine, c);
+        return ruleDown(engine, c);
     default:
-        return linkBoth<Left>(engine, c);
+        return ruleLeft(engine, c);
     }
 }
 
+} // namespace
+
+int linkCells(Engine& engine, int c, int d) {
+    return byDirection<linkBoth<Up>, linkBoth<Right>, linkBoth<Down>, linkBoth<Left>>(engine, c, d);
+}
+
 int onLink(Engine& engine, int c, int d) {
-    switch (d) {
-    case Up:
-        return handleLink<Up>(engine, c);
-    case Right:
-        return handleLink<Right>(engine, c);
-    case Down:
-        return handleLink<Down>(engine, c);
-    default:
-        return handleLink<Left>(engine, c);
-    }
+    return byDirection<handleLink<Up>, handleLink<Right>, handleLink<Down>, handleLink<Left>>(
+        engine, c, d);
 }
 
 } // namespace corvane
