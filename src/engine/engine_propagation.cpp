@@ -92,7 +92,8 @@ int closedLoopTest(Engine& engine, int s, int u) {
     return 1;
 }
 
-int followChain(Engine& engine, int e, int h, int d) {
+// Called for every head move: inline the head advance and the tests it runs.
+[[gnu::flatten]] int followChain(Engine& engine, int e, int h, int d) {
     CallDepth depth(engine);
     const int p = e & 0xff;
     const int partner = e ^ SecondEnd;
