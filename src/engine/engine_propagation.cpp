@@ -53,13 +53,6 @@ inline int firstDirection(int dirs) {
 
 } // namespace
 
-int cornerTail(Engine& engine, int c) {
-    const int links = engine.cellLinks[c] & 15;
-    if (links == (Right | Down)) return cornerRightDown(engine, c + RowStride + 1);
-    if (links == (Down | Left)) return cornerDownLeft(engine, c + RowStride - 1);
-    return 1;
-}
-
 int closedLoopTest(Engine& engine, int s, int u) {
     int back = 0; // direction from the current cell to the previous one
     switch (u - s) {
