@@ -93,7 +93,8 @@ int blankLineAcross(Engine& engine, int u, int before, int after) {
 
 } // namespace
 
-bool workListPass(Engine& engine) {
+// The pass drives almost all propagation: inline the deductions it calls into it.
+[[gnu::flatten]] bool workListPass(Engine& engine) {
     for (int k = 0; k < engine.workCount; ++k) {
         const int u = engine.workList[static_cast<std::size_t>(k)];
         const int owner = engine.cellOwner[u];

@@ -50,10 +50,11 @@ inline bool edgeFree(const Engine& engine, int c, int q) {
     return (engine.cellLinks[c] & (q | (q << 4))) == 0;
 }
 
-int handleLink(Engine& engine, int c, int d) {
-    const HandlerTurn& turn = handlerTurns[dirIndex[d]];
-    const int back = dirOpposite[d];
-    const int sides = dirTurnLeft[d] | dirTurnRight[d];
+/// One instance per direction, so that the direction tables fold into constants.
+template <int d> int handleLink(Engine& engine, int c) {
+    constexpr HandlerTurn turn = handlerTurns[dirIndex[d]];
+    constexpr int back = dirOpposite[d];
+    constexpr int sides = dirTurnLeft[d] | dirTurnRight[d];
 
     // Saturation: a full cell (two links, or a clue with its one link) closes its other edges.
     if (engine.cellClue[c] == OutsideCell) return 1;
@@ -118,19 +119,51 @@ int handleLink(Engine& engine, int c, int d) {
 } // namespace
 
 int onLinkUp(Engine& engine, int c) {
-    return handleLink(engine, c, Up);
+    return handleLink<Up>(engine, c);
 }
 int onLinkRight(Engine& engine, int c) {
-    return handleLink(engine, c, Right);
+    return handleLink<Right>(engine, c);
 }
 int onLinkDown(Engine& engine, int c) {
-    return handleLink(engine, c, Down);
+    return handleLink<Down>(engine, c);
 }
 int onLinkLeft(Engine& engine, int c) {
-    return handleLink(engine, c, Left);
+    return handleLink<Left>(engine, c);
 }
+namespace {
+
+/// linkCells for one direction, with both handlers inlined.
+template <int d> int linkBoth(Engine& engine, int c) {
+    setLink(engine, c, d);
+    if (!handleLink<d>(engine, c)) return 0;
+    return handleLink<dirOpposite[d]>(engine, c + dirDelta[d]);
+}
+
+/// Calls the rule instance for the direction d, which is known only at run time.
+template <int (*ruleUp)(Engine&, int), int (*ruleRight)(Engine&, int),
+          int (*ruleDown)(Engine&, int), int (*ruleLeft)(Engine&, int)>
+int byDirection(Engine& engine, int c, int d) {
+    switch (d) {
+    case Up:
+        return ruleUp(engine, c);
+    case Right:
+        return ruleRight(engine, c);
+    case Down:
+        return ruleDown(engine, c);
+    default:
+        return ruleLeft(engine, c);
+    }
+}
+
+} // namespace
+
+int linkCells(Engine& engine, int c, int d) {
+    return byDirection<linkBoth<Up>, linkBoth<Right>, linkBoth<Down>, linkBoth<Left>>(engine, c, d);
+}
+
 int onLink(Engine& engine, int c, int d) {
-    return handleLink(engine, c, d);
+    return byDirection<handleLink<Up>, handleLink<Right>, handleLink<Down>, handleLink<Left>>(
+        engine, c, d);
 }
 
 } // namespace corvane

@@ -1,53 +1,78 @@
 // Pre-analysis at set-up: the U-turn bounds of every cell and the diagonal rays of the clues.
 #include "engine/engine_state.h"
 
+#include <vector>
+
 namespace corvane {
 
 namespace {
 
-/// How one uturnBound entry is searched: the entry's cell moves along the row or column
-/// (`along`), and the triangle between the cell and it is scanned from the far end, one
-/// step back along the line and one step to the entry's side at a time (`inward`).
-struct BoundScan {
+/// How one uturnBound entry is found, in board coordinates. The entry's bound moves from the
+/// cell along the row or column (step `along`, unit vector ax, ay); at distance D from the
+/// cell it looks at the cells k = 1 .. D / 2 steps back along the line and k steps to the
+/// entry's side (unit vector px, py). A clue there lies a steps along and b steps aside
+/// with b = k and D = a + b, so a clue counts for the distance a + b when 1 <= b <= a and
+/// the bound cell at that distance is still on the board.
+struct BoundAxes {
     int entry;
     int along;
-    int inward;
+    int ax, ay;
+    int px, py;
 };
 
-constexpr std::array<BoundScan, 4> boundScans{{
-    {Up, 1, RowStride - 1},             // the triangle below the row
-    {Right, RowStride, -RowStride - 1}, // left of the column
-    {Down, 1, -RowStride - 1},          // above the row
-    {Left, RowStride, -RowStride + 1},  // right of the column
+constexpr std::array<BoundAxes, 4> boundAxes{{
+    {Up, 1, 1, 0, 0, 1},             // the triangle below the row
+    {Right, RowStride, 0, 1, -1, 0}, // left of the column
+    {Down, 1, 1, 0, 0, -1},          // above the row
+    {Left, RowStride, 0, 1, 1, 0},   // right of the column
 }};
 
-/// The nearest board cell at least two steps along the line whose triangle holds a clue, or
-/// 0 when there is none.
-int searchBound(const Engine& engine, int c, const BoundScan& scan) {
-    if (engine.cellClue[c + scan.along] == OutsideCell) return 0;
-    int far = c + 2 * scan.along;
-    for (int distance = 2; engine.cellClue[far] != OutsideCell; ++distance, far += scan.along) {
-        const int depth = (distance - 2) / 2 + 1;
-        for (int k = 1, t = far + scan.inward; k <= depth; ++k, t += scan.inward) {
-            if (engine.cellClue[t] == OutsideCell) break;
-            if (engine.cellClue[t] != 0) return far;
-        }
+/// The nearest distance at which a clue of `clues` lies in the cell's triangle, or 0; one
+/// instance per entry, so that the axes fold into the arithmetic.
+template <int entryIndex>
+int nearestClueDistance(const Engine& engine, const std::vector<int>& clues, int x, int y) {
+    constexpr BoundAxes axes = boundAxes[entryIndex];
+    int best = 0;
+    for (const int clue : clues) {
+        const int dx = cellColumn(clue) - x;
+        const int dy = cellRow(clue) - y;
+        const int a = dx * axes.ax + dy * axes.ay;
+        const int b = dx * axes.px + dy * axes.py;
+        if (b < 1 || b > a) continue;
+        const int distance = a + b;
+        if (best != 0 && distance >= best) continue;
+        if (x + distance * axes.ax > engine.engineWidth) continue;
+        if (y + distance * axes.ay > engine.engineHeight) continue;
+        best = distance;
     }
-    return 0;
+    return best;
 }
 
 } // namespace
 
 void computeUturnBounds(Engine& engine) {
+    // One pass over the clues per cell and entry instead of scanning each triangle, which
+    // on a large board with few clues cost a cube of the side per cell.
+    std::vector<int> clues;
+    for (int y = 1; y <= engine.engineHeight; ++y)
+        for (int x = 1; x <= engine.engineWidth; ++x)
+            if (engine.cellClue[cellIndex(x, y)] != 0) clues.push_back(cellIndex(x, y));
     for (int y = 1; y <= engine.engineHeight; ++y)
         for (int x = 1; x <= engine.engineWidth; ++x) {
             const int c = cellIndex(x, y);
-            for (const BoundScan& scan : boundScans) {
-                int bound = c + scan.along;
-                while (engine.cellClue[bound] != OutsideCell) bound += scan.along;
-                const int found = engine.cellClue[c] == 0 ? searchBound(engine, c, scan) : 0;
-                if (found != 0) bound = found;
-                engine.uturnBound[c][dirIndex[scan.entry]] = bound;
+            const bool open = engine.cellClue[c] == 0;
+            const std::array<int, 4> distances{
+                open ? nearestClueDistance<0>(engine, clues, x, y) : 0,
+                open ? nearestClueDistance<1>(engine, clues, x, y) : 0,
+                open ? nearestClueDistance<2>(engine, clues, x, y) : 0,
+                open ? nearestClueDistance<3>(engine, clues, x, y) : 0};
+            for (std::size_t k = 0; k < boundAxes.size(); ++k) {
+                const BoundAxes& axes = boundAxes[k];
+                // Without a clue in reach the bound is the first cell past the board.
+                int bound = axes.along == 1 ? cellIndex(engine.engineWidth + 1, y)
+                                            : cellIndex(x, engine.engineHeight + 1);
+                if (distances[k] != 0) bound = c + distances[k] * axes.along;
+                engine.uturnBound[c][dirIndex[axes.entry]] = bound;
             }
         }
 }

@@ -13,10 +13,25 @@ inline bool interiorOfPair(const Engine& engine, int cell, int p) {
 
 /// True when a neighbour of n other than the one in direction `back` is an interior cell of
 /// pair p.
+template <int back> inline bool nextToOwnInterior(const Engine& engine, int n, int p) {
+    return (back != Up && interiorOfPair(engine, n - RowStride, p)) ||
+           (back != Right && interiorOfPair(engine, n + 1, p)) ||
+           (back != Down && interiorOfPair(engine, n + RowStride, p)) ||
+           (back != Left && interiorOfPair(engine, n - 1, p));
+}
+
+/// nextToOwnInterior for a direction known only at run time.
 inline bool nextToOwnInterior(const Engine& engine, int n, int back, int p) {
-    for (const int q : allDirections)
-        if (q != back && interiorOfPair(engine, n + dirDelta[q], p)) return true;
-    return false;
+    switch (back) {
+    case Up:
+        return nextToOwnInterior<Up>(engine, n, p);
+    case Right:
+        return nextToOwnInterior<Right>(engine, n, p);
+    case Down:
+        return nextToOwnInterior<Down>(engine, n, p);
+    default:
+        return nextToOwnInterior<Left>(engine, n, p);
+    }
 }
 
 /// Blank-line test at n: a straight line of Blank cells from n must not end at pair p.
@@ -37,19 +52,6 @@ inline int firstDirection(int dirs) {
 }
 
 } // namespace
-
-int linkCells(Engine& engine, int c, int d) {
-    setLink(engine, c, d);
-    if (!onLink(engine, c, d)) return 0;
-    return onLink(engine, c + dirDelta[d], dirOpposite[d]);
-}
-
-int cornerTail(Engine& engine, int c) {
-    const int links = engine.cellLinks[c] & 15;
-    if (links == (Right | Down)) return cornerRightDown(engine, c + RowStride + 1);
-    if (links == (Down | Left)) return cornerDownLeft(engine, c + RowStride - 1);
-    return 1;
-}
 
 int closedLoopTest(Engine& engine, int s, int u) {
     int back = 0; // direction from the current cell to the previous one
@@ -83,7 +85,8 @@ int closedLoopTest(Engine& engine, int s, int u) {
     return 1;
 }
 
-int followChain(Engine& engine, int e, int h, int d) {
+// Called for every head move: inline the head advance and the tests it runs.
+[[gnu::flatten]] int followChain(Engine& engine, int e, int h, int d) {
     CallDepth depth(engine);
     const int p = e & 0xff;
     const int partner = e ^ SecondEnd;
@@ -133,35 +136,47 @@ int followChain(Engine& engine, int e, int h, int d) {
     }
 }
 
+namespace {
+
+/// One direction of advanceEnd from the head h of end e (pair p): 0 on a contradiction,
+/// 2 when the head linked to its own pair (advanceEnd is done), else 1.
+template <int d> inline int advanceToward(Engine& engine, int e, int p, int h) {
+    const int links = engine.cellLinks[h];
+    if (links & d) return 1;
+    constexpr int delta = dirDelta[d];
+    const int n = h + delta;
+    const int owner = engine.cellOwner[n];
+    const bool blocked = (links & (d << 4)) != 0;
+    if (owner != Blank && (owner & 0xff) == p) {
+        if (blocked) return reportConflict(engine, 2, h, n);
+        if (!linkCells(engine, h, d)) return 0;
+        engine.endPending[e] = 15;
+        if (!followChain(engine, e, h, d)) return 0;
+        if (!cornerTail(engine, h)) return 0;
+        if (!cornerTail(engine, n)) return 0;
+        appendWork(engine, n);
+        return 2;
+    }
+    if (blocked) return 1;
+    if (owner != 0 || nextToOwnInterior<dirOpposite[d]>(engine, n, p)) {
+        setBlock(engine, h, d);
+        appendWork(engine, n);
+        appendWork(engine, h);
+    }
+    return 1;
+}
+
+} // namespace
+
 int advanceEnd(Engine& engine, int e) {
     CallDepth depth(engine);
     const int p = e & 0xff;
     const int h = engine.endHead[e];
-    for (const int d : allDirections) {
-        const int links = engine.cellLinks[h];
-        if (links & d) continue;
-        const int n = h + dirDelta[d];
-        const int owner = engine.cellOwner[n];
-        const int v = owner == Blank ? Blank : (owner & 0xff);
-        const bool blocked = (links & (d << 4)) != 0;
-        if (v == p) {
-            if (blocked) return reportConflict(engine, 2, h, n);
-            if (!linkCells(engine, h, d)) return 0;
-            engine.endPending[e] = 15;
-            if (!followChain(engine, e, h, d)) return 0;
-            if (!cornerTail(engine, h)) return 0;
-            if (!cornerTail(engine, n)) return 0;
-            appendWork(engine, n);
-            return 1;
-        }
-        if (blocked) continue;
-        if (owner != 0 || nextToOwnInterior(engine, n, dirOpposite[d], p)) {
-            setBlock(engine, h, d);
-            appendWork(engine, n);
-            appendWork(engine, h);
-        }
-    }
-    return 1;
+    int result = advanceToward<Up>(engine, e, p, h);
+    if (result == 1) result = advanceToward<Right>(engine, e, p, h);
+    if (result == 1) result = advanceToward<Down>(engine, e, p, h);
+    if (result == 1) result = advanceToward<Left>(engine, e, p, h);
+    return result != 0 ? 1 : 0;
 }
 
 } // namespace corvane

@@ -61,6 +61,29 @@ bool pairsCross(const Engine& engine, int pairP, int pairQ) {
 
 namespace {
 
+/// One step of the border walk from c with heading d: moves c, sets the cell the step
+/// touched and the side it was touched from, and returns the new heading.
+template <int d> inline int borderStep(const Engine& engine, int& c, int& touched, int& side) {
+    constexpr int right = dirTurnRight[d];
+    const int n = c + dirDelta[d];
+    if (engine.cellOwner[n] != 0) {
+        touched = n;
+        side = dirOpposite[d];
+        return right;
+    }
+    c = n;
+    const int left = n - dirDelta[right];
+    if (engine.cellOwner[left] != 0) {
+        touched = left;
+        side = right;
+        return d;
+    }
+    c = left;
+    touched = left - dirDelta[d];
+    side = d;
+    return dirTurnLeft[d];
+}
+
 /// The walk and its verdict; leaves the seen flags of the touched ends for walkRegion to
 /// clear.
 int walkAndJudge(Engine& engine, int start, int heading) {
@@ -74,24 +97,19 @@ int walkAndJudge(Engine& engine, int start, int heading) {
         if (steps > maxSteps) return 1;
         int touched;
         int side;
-        const int n = c + dirDelta[d];
-        if (engine.cellOwner[n] != 0) {
-            touched = n;
-            side = dirOpposite[d];
-            d = dirTurnRight[d];
-        } else {
-            c = n;
-            side = dirTurnRight[d];
-            const int left = n - dirDelta[side];
-            if (engine.cellOwner[left] != 0) {
-                touched = left;
-            } else {
-                c = left;
-                const int oldHeading = d;
-                d = dirTurnLeft[d];
-                touched = left - dirDelta[oldHeading];
-                side = oldHeading;
-            }
+        switch (d) {
+        case Up:
+            d = borderStep<Up>(engine, c, touched, side);
+            break;
+        case Right:
+            d = borderStep<Right>(engine, c, touched, side);
+            break;
+        case Down:
+            d = borderStep<Down>(engine, c, touched, side);
+            break;
+        default:
+            d = borderStep<Left>(engine, c, touched, side);
+            break;
         }
         const int owner = engine.cellOwner[touched];
         if (!(owner & Interior) && !(engine.cellLinks[c] & (dirOpposite[side] << 4)))

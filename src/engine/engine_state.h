@@ -221,7 +221,12 @@ int cornerRightDown(Engine& engine, int a);
 /// Forces the cells down the inside diagonal of a corner Down+Left (a = corner cell + 127).
 int cornerDownLeft(Engine& engine, int a);
 /// Runs cornerRightDown / cornerDownLeft for the cell c if it carries exactly that corner.
-int cornerTail(Engine& engine, int c);
+inline int cornerTail(Engine& engine, int c) {
+    const int links = engine.cellLinks[c] & 15;
+    if (links == (Right | Down)) return cornerRightDown(engine, c + RowStride + 1);
+    if (links == (Down | Left)) return cornerDownLeft(engine, c + RowStride - 1);
+    return 1;
+}
 /// Walks the links from s (which carries a link to u) away from u; if the walk comes back
 /// to u, reports conflict 1 at u and returns 0.
 int closedLoopTest(Engine& engine, int s, int u);

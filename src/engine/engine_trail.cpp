@@ -5,7 +5,10 @@
 
 namespace corvane {
 
-void undoRecord(Engine& engine, const TrailRecord& record) {
+namespace {
+
+/// The body of undoRecord, inlined into the rewind loops.
+inline void undoOne(Engine& engine, const TrailRecord& record) {
     const int a = record.a;
     switch (record.kind) {
     case ChoiceCorner:
@@ -52,10 +55,16 @@ void undoRecord(Engine& engine, const TrailRecord& record) {
     }
 }
 
+} // namespace
+
+void undoRecord(Engine& engine, const TrailRecord& record) {
+    undoOne(engine, record);
+}
+
 void rewindTo(Engine& engine, int mark) {
     while (engine.trailTop > mark) {
         --engine.trailTop;
-        undoRecord(engine, engine.trail[static_cast<std::size_t>(engine.trailTop)]);
+        undoOne(engine, engine.trail[static_cast<std::size_t>(engine.trailTop)]);
     }
 }
 
@@ -64,7 +73,7 @@ int rewindToChoice(Engine& engine) {
         const int t = engine.trailTop - 1;
         const TrailRecord& record = engine.trail[static_cast<std::size_t>(t)];
         if (record.kind == ChoiceCorner || record.kind == ChoiceLink) return t;
-        undoRecord(engine, record);
+        undoOne(engine, record);
         engine.trailTop = t;
     }
     return -1;

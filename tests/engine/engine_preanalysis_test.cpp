@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
+
 namespace corvane {
 namespace {
 
@@ -49,6 +52,49 @@ TEST(UturnBounds, EachEntryFindsTheNearestClueInItsTriangle) {
     // The clue on the wrong side leaves the default.
     EXPECT_EQ(bound(e, 3, 5, Up), at(8, 5));
     EXPECT_EQ(bound(e, 3, 3, Right), at(3, 8));
+}
+
+/// The bounds by their definition: for each distance from 2 on, scan the cells of the
+/// triangle's new diagonal from the bound cell inwards until the board ends.
+int boundByScanning(const Engine& e, int c, int d) {
+    const int along = (d == Up || d == Down) ? 1 : RowStride;
+    const int inward = d == Up ? RowStride - 1 : d == Left ? -RowStride + 1 : -RowStride - 1;
+    int past = c + along;
+    while (e.cellClue[past] != OutsideCell) past += along;
+    if (e.cellClue[c] != 0 || e.cellClue[c + along] == OutsideCell) return past;
+    for (int distance = 2, far = c + 2 * along; e.cellClue[far] != OutsideCell;
+         ++distance, far += along)
+        for (int k = 1, t = far + inward; k <= distance / 2; ++k, t += inward) {
+            if (e.cellClue[t] == OutsideCell) break;
+            if (e.cellClue[t] != 0) return far;
+        }
+    return past;
+}
+
+TEST(UturnBounds, AgreeWithScanningTheTrianglesOnRandomBoards) {
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](int n) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+    };
+    for (int round = 0; round < 40; ++round) {
+        const int width = 1 + next(14);
+        const int height = 1 + next(14);
+        auto clues = std::make_unique<std::array<int, CellCount>>();
+        clues->fill(0);
+        const int pairs = next(6);
+        for (int p = 1; p <= pairs; ++p)
+            for (int k = 0; k < 2; ++k) (*clues)[at(1 + next(width), 1 + next(height))] = p;
+        auto engine = std::make_unique<Engine>();
+        initEngine(*engine, *clues, width, height, pairs);
+        for (int y = 1; y <= height; ++y)
+            for (int x = 1; x <= width; ++x)
+                for (const int d : allDirections)
+                    ASSERT_EQ(bound(*engine, x, y, d), boundByScanning(*engine, at(x, y), d))
+                        << "round " << round << " cell " << x << "," << y << " direction " << d
+                        << "\n"
+                        << enginePicture(*engine);
+    }
 }
 
 TEST(Diagonals, RaysRunToTheRimAndStopBetweenTwoDifferentClues) {
