@@ -8,20 +8,10 @@ namespace corvane {
 namespace {
 
 using testing::FormatFixture;
+using testing::answerFromPicture;
 using testing::setBoardPicture;
 
 using Rows = std::vector<std::string>;
-
-/// An answer of the board's size from a picture in the form of board_picture.h.
-Answer answerFromPicture(const Rows& rows) {
-    Board scratch;
-    setBoardPicture(scratch, rows);
-    Answer answer(scratch.boardWidth, scratch.boardHeight);
-    for (int y = 1; y <= scratch.boardHeight; ++y)
-        for (int x = 1; x <= scratch.boardWidth; ++x)
-            answer.set(cellIndex(x, y), scratch.boardCells[cellIndex(x, y)]);
-    return answer;
-}
 
 struct PuzzleWriterTest : FormatFixture {
     Board& board = session.board;

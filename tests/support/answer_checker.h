@@ -71,18 +71,6 @@ inline bool answerHasBlanks(const Board& board, const Answer& answer) {
     return false;
 }
 
-/// An answer written as a picture, one string per row with numbers separated by blanks
-/// ("." or 0 for a cell on no path), as setBoardPicture reads clues.
-inline Answer answerFromPicture(const std::vector<std::string>& rows) {
-    Board b;
-    setBoardPicture(b, rows);
-    Answer a(b.boardWidth, b.boardHeight);
-    for (int y = 1; y <= b.boardHeight; ++y)
-        for (int x = 1; x <= b.boardWidth; ++x)
-            a.set(cellIndex(x, y), b.boardCells[cellIndex(x, y)]);
-    return a;
-}
-
 } // namespace corvane::testing
 
 namespace corvane {
