@@ -61,61 +61,86 @@ bool pairsCross(const Engine& engine, int pairP, int pairQ) {
 
 namespace {
 
-/// One step of the border walk from c with heading d: moves c, sets the cell the step
-/// touched and the side it was touched from, and returns the new heading.
-template <int d> inline int borderStep(const Engine& engine, int& c, int& touched, int& side) {
+/// Records the touch of a wall cell from `side` (c is the walk's cell next to it) unless the
+/// wall is no head (Blank, outside, a path's interior) or the edge to it is blocked; false
+/// when the touch list is full.
+inline bool noteTouch(Engine& engine, int c, int touched, int side) {
+    const int owner = engine.cellOwner[touched];
+    if ((owner & Interior) || (engine.cellLinks[c] & (dirOpposite[side] << 4))) return true;
+    return recordTouch(engine, side, owner);
+}
+
+/// Results of walkStep besides a new heading.
+enum WalkEnd : int { BackAtStart = 0, WalkStopped = -1 };
+
+/// One step of the border walk from c with heading d (the cell on the left of c is a wall):
+/// moves c, notes the wall cell it touched and returns the new heading, BackAtStart when
+/// the walk has closed, or WalkStopped when it must give up (step limit, full touch list).
+template <int d>
+inline int walkStep(Engine& engine, int& c, int start, int heading, int& stepsLeft) {
     constexpr int right = dirTurnRight[d];
+    constexpr int left = dirTurnLeft[d];
+    if (--stepsLeft < 0) return WalkStopped;
+    int next;
     const int n = c + dirDelta[d];
     if (engine.cellOwner[n] != 0) {
-        touched = n;
-        side = dirOpposite[d];
-        return right;
+        if (!noteTouch(engine, c, n, dirOpposite[d])) return WalkStopped;
+        next = right;
+    } else {
+        c = n;
+        const int side = n + dirDelta[left];
+        if (engine.cellOwner[side] != 0) {
+            if (!noteTouch(engine, c, side, right)) return WalkStopped;
+            next = d;
+        } else {
+            c = side;
+            if (!noteTouch(engine, c, side - dirDelta[d], d)) return WalkStopped;
+            next = left;
+        }
     }
-    c = n;
-    const int left = n - dirDelta[right];
-    if (engine.cellOwner[left] != 0) {
-        touched = left;
-        side = right;
-        return d;
-    }
-    c = left;
-    touched = left - dirDelta[d];
-    side = d;
-    return dirTurnLeft[d];
+    return c == start && next == heading ? BackAtStart : next;
 }
 
 /// The walk and its verdict; leaves the seen flags of the touched ends for walkRegion to
 /// clear.
 int walkAndJudge(Engine& engine, int start, int heading) {
-
     // The walk visits each (cell, heading) state at most once before it is back at the
     // start; the bound only protects against a start that lies outside every region.
-    const int maxSteps = 4 * CellCount + 4;
+    int stepsLeft = 4 * CellCount + 5;
     int c = start;
-    int d = heading;
-    for (int steps = 0;; ++steps) {
-        if (steps > maxSteps) return 1;
-        int touched;
-        int side;
-        switch (d) {
-        case Up:
-            d = borderStep<Up>(engine, c, touched, side);
-            break;
-        case Right:
-            d = borderStep<Right>(engine, c, touched, side);
-            break;
-        case Down:
-            d = borderStep<Down>(engine, c, touched, side);
-            break;
-        default:
-            d = borderStep<Left>(engine, c, touched, side);
-            break;
-        }
-        const int owner = engine.cellOwner[touched];
-        if (!(owner & Interior) && !(engine.cellLinks[c] & (dirOpposite[side] << 4)))
-            if (!recordTouch(engine, side, owner)) return 1;
-        if (c == start && d == heading) break;
-    }
+    int next = heading;
+
+    // One label per heading, so that every step jumps straight to the code of its new
+    // heading instead of through a table.
+    if (heading == Up) goto HeadingUp;
+    if (heading == Right) goto HeadingRight;
+    if (heading == Down) goto HeadingDown;
+    goto HeadingLeft;
+HeadingUp:
+    next = walkStep<Up>(engine, c, start, heading, stepsLeft);
+    if (next == Right) goto HeadingRight;
+    if (next == Up) goto HeadingUp;
+    if (next == Left) goto HeadingLeft;
+    goto Closed;
+HeadingRight:
+    next = walkStep<Right>(engine, c, start, heading, stepsLeft);
+    if (next == Down) goto HeadingDown;
+    if (next == Right) goto HeadingRight;
+    if (next == Up) goto HeadingUp;
+    goto Closed;
+HeadingDown:
+    next = walkStep<Down>(engine, c, start, heading, stepsLeft);
+    if (next == Left) goto HeadingLeft;
+    if (next == Down) goto HeadingDown;
+    if (next == Right) goto HeadingRight;
+    goto Closed;
+HeadingLeft:
+    next = walkStep<Left>(engine, c, start, heading, stepsLeft);
+    if (next == Up) goto HeadingUp;
+    if (next == Left) goto HeadingLeft;
+    if (next == Down) goto HeadingDown;
+Closed:
+    if (next == WalkStopped) return 1;
 
     if (engine.bothSeenCount < 2) return 1;
     for (int i = 0; i < engine.bothSeenCount; ++i)
