@@ -51,7 +51,7 @@ inline bool edgeFree(const Engine& engine, int c, int q) {
 }
 
 /// One instance per direction, so that the direction tables fold into constants.
-template <int d> int handleLink(Engine& engine, int c) {
+template <int d> [[gnu::always_inline]] inline int handleLink(Engine& engine, int c) {
     constexpr HandlerTurn turn = handlerTurns[dirIndex[d]];
     constexpr int back = dirOpposite[d];
     constexpr int sides = dirTurnLeft[d] | dirTurnRight[d];
