@@ -91,23 +91,49 @@ int blankLineAcross(Engine& engine, int u, int before, int after) {
     return 1;
 }
 
+/// What the pass does with a cell of its list.
+enum CellTask : std::uint8_t { NoTask, EmptyCellTask, OneLinkTask, HeadTask };
+
+/// The task by (owner class << 8) | low byte of cellLinks, where the owner class is 0 for
+/// an undecided cell, 1 for a head and 2 for any other owned cell (path interior, Blank).
+/// Cells the deductions would leave as they are get NoTask: an undecided cell with two
+/// links, a one-link cell or head with two or more free edges, and owned cells but heads.
+constexpr auto cellTasks = [] {
+    std::array<std::uint8_t, 3 * 256> tasks{};
+    for (std::size_t v = 0; v < 256; ++v) {
+        const bool forced = freeCount[v] < 2;
+        tasks[v] = linkCount[v] == 0             ? EmptyCellTask
+                   : linkCount[v] == 1 && forced ? OneLinkTask
+                                                 : NoTask;
+        tasks[256 + v] = forced ? HeadTask : NoTask;
+        tasks[512 + v] = NoTask;
+    }
+    return tasks;
+}();
+
+/// The owner class of cellTasks: 0 undecided, 1 head, 2 interior or Blank (both carry the
+/// Interior bit).
+inline int ownerClass(int owner) {
+    return (owner != 0 ? 1 : 0) + ((owner & Interior) != 0 ? 1 : 0);
+}
+
 } // namespace
 
-// The pass drives almost all propagation: inline the deductions it calls into it.
+// The pass drives almost all propagation: inline the deductions it calls into it. One table
+// lookup sorts out the many cells that need nothing, with one branch for all of them.
 [[gnu::flatten]] bool workListPass(Engine& engine) {
     for (int k = 0; k < engine.workCount; ++k) {
         const int u = engine.workList[static_cast<std::size_t>(k)];
-        const int owner = engine.cellOwner[u];
-        int result = 1;
-        if (owner == 0) {
-            const int links = linkCount[engine.cellLinks[u] & 0xff];
-            if (links == 0)
-                result = deduceEmptyCell(engine, u);
-            else if (links == 1)
-                result = deduceOneLinkCell(engine, u);
-        } else if (!(owner & Interior)) {
+        const int task = cellTasks[static_cast<std::size_t>(ownerClass(engine.cellOwner[u]) << 8 |
+                                                            (engine.cellLinks[u] & 0xff))];
+        if (task == NoTask) continue;
+        int result;
+        if (task == EmptyCellTask)
+            result = deduceEmptyCell(engine, u);
+        else if (task == OneLinkTask)
+            result = deduceOneLinkCell(engine, u);
+        else
             result = deduceHead(engine, u);
-        }
         if (!result) return false;
     }
     return true;
