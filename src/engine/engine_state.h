@@ -96,14 +96,24 @@ inline constexpr auto linkCount =
 inline constexpr auto blockCount =
     detail::byteTable([](int v) { return detail::bitCount4(v >> 4); });
 
+/// Ints between two cell arrays of Engine: two cache lines.
+inline constexpr int CachePad = 32;
+
 /// The whole engine state. Large (several MiB): owners allocate it on the heap.
 struct Engine {
     // Cell arrays, indexed by cell = row * 128 + column.
-    std::array<int, CellCount> cellClue;      // clue number, 0 on an empty board cell, 1023 outside
-    std::array<int, CellCount> cellOwner;     // 0 undecided, Blank, or end id (| Interior)
-    std::array<int, CellCount> cellLinks;     // bits 0-3 links, bits 4-7 blocked edges
-    std::array<int, CellCount> diagonalLeft;  // 1 on the up-left diagonal rays of the clues
+    // The cell arrays are 64 KiB each, so the same cell of each would fall into the same
+    // cache set; the padding between them staggers them by two cache lines each.
+    std::array<int, CellCount> cellClue; // clue number, 0 on an empty board cell, 1023 outside
+    std::array<int, CachePad> pad1;
+    std::array<int, CellCount> cellOwner; // 0 undecided, Blank, or end id (| Interior)
+    std::array<int, CachePad> pad2;
+    std::array<int, CellCount> cellLinks; // bits 0-3 links, bits 4-7 blocked edges
+    std::array<int, CachePad> pad3;
+    std::array<int, CellCount> diagonalLeft; // 1 on the up-left diagonal rays of the clues
+    std::array<int, CachePad> pad4;
     std::array<int, CellCount> diagonalRight; // 1 on the up-right diagonal rays of the clues
+    std::array<int, CachePad> pad5;
     std::array<std::array<int, 4>, CellCount> uturnBound; // per cell, by dirIndex
 
     // End arrays, indexed by end id p or p | SecondEnd.
