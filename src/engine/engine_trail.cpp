@@ -45,25 +45,8 @@ inline void undoOne(Engine& engine, const TrailRecord& record) {
     case ChoiceLink:
         // b = 1 marks a choice whose first branch was refused before it set its link.
         if (record.b != 0) break;
-        [[fallthrough]];
-    case LinkRight:
         engine.cellLinks[a] ^= Right;
         engine.cellLinks[a + 1] ^= Left;
-        break;
-    case CellBlank:
-        engine.cellOwner[a] = 0;
-        break;
-    case LinkDown:
-        engine.cellLinks[a] ^= Down;
-        engine.cellLinks[a + RowStride] ^= Up;
-        break;
-    case BlockRight:
-        engine.cellLinks[a] ^= Right << 4;
-        engine.cellLinks[a + 1] ^= Left << 4;
-        break;
-    case BlockDown:
-        engine.cellLinks[a] ^= Down << 4;
-        engine.cellLinks[a + RowStride] ^= Up << 4;
         break;
     case HeadMove: {
         int h = engine.endHead[a];
@@ -99,14 +82,15 @@ void rewindTo(Engine& engine, int mark) {
 }
 
 int rewindToChoice(Engine& engine) {
-    while (engine.trailTop > 0) {
-        const int t = engine.trailTop - 1;
-        const TrailRecord& record = engine.trail[static_cast<std::size_t>(t)];
-        if (record.kind == ChoiceCorner || record.kind == ChoiceLink) return t;
+    int t = engine.trailTop;
+    while (t > 0) {
+        const TrailRecord& record = engine.trail[static_cast<std::size_t>(t - 1)];
+        if (record.kind == ChoiceCorner || record.kind == ChoiceLink) break;
         undoOne(engine, record);
-        engine.trailTop = t;
+        --t;
     }
-    return -1;
+    engine.trailTop = t;
+    return t > 0 ? t - 1 : -1;
 }
 
 int reportConflict(Engine& engine, int count, int c0, int c1, int c2, int c3) {
