@@ -35,6 +35,8 @@ inline void undoOne(Engine& engine, const TrailRecord& record) {
     const unsigned edgeKind = static_cast<unsigned>(record.kind - CellBlank);
     if (edgeKind <= BlockDown - CellBlank) {
         const EdgeUndo& undo = edgeUndo[static_cast<std::size_t>(record.kind)];
+        assert((record.kind != CellBlank || engine.cellOwner[a] == Blank) &&
+               "a Blank cell keeps its owner until its record is undone");
         engine.cellLinks[a] ^= undo.links;
         engine.cellLinks[a + undo.offset] ^= undo.otherLinks;
         engine.cellOwner[a] ^= undo.owner;
