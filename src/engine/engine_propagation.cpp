@@ -129,7 +129,7 @@ int closedLoopTest(Engine& engine, int s, int u) {
         }
 
         for (const int q : allDirections)
-            appendWorkIf(engine, n + dirDelta[q], engine.cellOwner[n + dirDelta[q]] == 0);
+            if (engine.cellOwner[n + dirDelta[q]] == 0) appendWork(engine, n + dirDelta[q]);
         if (!advanceEnd(engine, e)) return 0;
         if (!engine.pairJoined[p] && !advanceEnd(engine, partner)) return 0;
         return 1;

@@ -186,13 +186,8 @@ int rewindToChoice(Engine& engine);
 
 /// Appends a cell to the work list.
 inline void appendWork(Engine& engine, int cell) {
+    assert(engine.workCount < WorkListCapacity);
     engine.workList[engine.workCount++] = cell;
-}
-/// Appends a cell to the work list when `wanted`; without a branch, for conditions that
-/// follow no pattern (the slot past the list is scratch: the capacity bound leaves room).
-inline void appendWorkIf(Engine& engine, int cell, bool wanted) {
-    engine.workList[engine.workCount] = cell;
-    engine.workCount += wanted ? 1 : 0;
 }
 /// Flips the link bits of the edge of c in direction d on both cells; records nothing.
 inline void toggleLinkBits(Engine& engine, int c, int d) {
