@@ -34,6 +34,15 @@ void recordSolution(Session& session, SearchSession& search) {
     Board& board = session.board;
     const Engine& engine = search.engine;
     const std::uint64_t number = ++board.solutionsFound;
+
+    // Keep the answers found first, within the count and memory bounds. Past the first one
+    // (whose empty cells the report needs), an answer neither kept nor observed only counts.
+    const std::size_t each = sizeof(Answer) + std::size_t(board.boardWidth) * board.boardHeight;
+    const std::size_t kept = board.solutions.size();
+    const bool keep =
+        kept < search.answerLimits.maxAnswers && (kept + 1) * each <= search.answerLimits.maxBytes;
+    if (number > 1 && !keep && !search.answerObserver) return;
+
     Answer answer(board.boardWidth, board.boardHeight);
     bool blanks = false;
     for (int y = 1; y <= board.boardHeight; ++y)
@@ -46,12 +55,7 @@ void recordSolution(Session& session, SearchSession& search) {
         }
     if (number == 1) search.firstAnswerHasBlanks = blanks;
     if (search.answerObserver) search.answerObserver(answer, number);
-
-    // Keep the answers found first, within the count and memory bounds.
-    const std::size_t each = sizeof(Answer) + answer.byteSize();
-    const std::size_t kept = board.solutions.size();
-    if (kept >= search.answerLimits.maxAnswers || (kept + 1) * each > search.answerLimits.maxBytes)
-        return;
+    if (!keep) return;
     board.solutions.push_back(std::move(answer));
     session.window.addViewItem(viewItemText(static_cast<int>(board.solutions.size())));
 }
