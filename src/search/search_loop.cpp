@@ -34,24 +34,25 @@ int followHead(Engine& engine, int o, int h, int d) {
     return followChain(engine, o, h, d);
 }
 
+/// After a branch linked u in direction d: the chain of u's head runs on through the link;
+/// if u is undecided, the cell across takes the link instead. An interior or Blank cell
+/// refuses it (conflict 1), a head follows its chain, and an undecided cell that now has
+/// two links must not close a loop through u.
+int continueLink(Engine& engine, int u, int d) {
+    const int owner = engine.cellOwner[u];
+    if (owner != 0) return followHead(engine, owner, u, d);
+    const int n = u + dirDelta[d];
+    const int across = engine.cellOwner[n];
+    if (takesNoLink(across)) return reportConflict(engine, 1, n);
+    if (across != 0) return followHead(engine, across, n, dirOpposite[d]);
+    if (linkCount[engine.cellLinks[n] & 0xff] == 2) return closedLoopTest(engine, n, u);
+    return 1;
+}
+
 /// First branch of a kind-1 choice at u; the Right link is already set.
 void linkRightBranch(Engine& engine, int u) {
-    const int owner = engine.cellOwner[u];
     if (!onLinkRight(engine, u) || !onLinkLeft(engine, u + 1)) return;
-    if (owner != 0) {
-        if (!followHead(engine, owner, u, Right)) return;
-    } else {
-        const int next = engine.cellOwner[u + 1];
-        if (takesNoLink(next)) {
-            reportConflict(engine, 1, u + 1);
-            return;
-        }
-        if (next != 0) {
-            if (!followHead(engine, next, u + 1, Left)) return;
-        } else if (linkCount[engine.cellLinks[u + 1] & 0xff] == 2) {
-            if (!closedLoopTest(engine, u + 1, u)) return;
-        }
-    }
+    if (!continueLink(engine, u, Right)) return;
     if (links(engine, u + 1) == (Down | Left) && !cornerDownLeft(engine, u + RowStride)) return;
     appendWork(engine, u + 1);
 }
@@ -108,18 +109,7 @@ void linkDownBranch(Engine& engine, int u, int t) {
     toggleLinkBits(engine, u, Down);
     engine.trail[static_cast<std::size_t>(t)] = TrailRecord{LinkDown, u, 0};
     if (!onLinkDown(engine, u) || !onLinkUp(engine, u + RowStride)) return;
-    const int owner = engine.cellOwner[u];
-    const int below = engine.cellOwner[u + RowStride];
-    if (owner != 0) {
-        if (!followHead(engine, owner, u, Down)) return;
-    } else if (takesNoLink(below)) {
-        reportConflict(engine, 1, u + RowStride);
-        return;
-    } else if (below != 0) {
-        if (!followHead(engine, below, u + RowStride, Up)) return;
-    } else if (linkCount[engine.cellLinks[u + RowStride] & 0xff] == 2) {
-        if (!closedLoopTest(engine, u + RowStride, u)) return;
-    }
+    if (!continueLink(engine, u, Down)) return;
     if (links(engine, u) == (Right | Down) && !cornerRightDown(engine, u + RowStride + 1)) return;
     if (links(engine, u) == (Down | Left) && !cornerDownLeft(engine, u + RowStride - 1)) return;
     appendWork(engine, u + RowStride);
