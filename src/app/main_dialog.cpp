@@ -2,7 +2,9 @@
 #include "app/main_dialog.h"
 
 #include "app/board_view.h"
+#include "app/command_menu.h"
 #include "app/direction_dialog.h"
+#include "app/menu_commands.h"
 #include "app/new_board_dialog.h"
 #include "app/open_file_dialog.h"
 #include "app/save_file_dialog.h"
@@ -57,6 +59,7 @@ MainDialog::MainDialog(const SettingsStore* store, const Settings& settings, QWi
     setWindowTitle("Corvane");
     setAcceptDrops(true);
     createControls();
+    installMenuCommands(*this, *commandMenu_);
 
     // The session starts with an empty 10 x 10 board, Idle, the cursor on row 1, column 1.
     resetBoard(session_.board, session_.status, *this, 10, 10);
@@ -87,6 +90,7 @@ void MainDialog::createControls() {
     newBoardButton_ = makeButton("新規作成...", &MainDialog::onNewBoard);
     loadButton_ = makeButton("ロード...", &MainDialog::onLoad);
     saveButton_ = makeButton("セーブ...", &MainDialog::onSave);
+    commandMenu_ = new CommandMenu(this);
     startButton_ = makeButton("探索開始...", &MainDialog::onStart);
     startButton_->setDefault(true);
     pauseButton_ = makeButton("探索中断", &MainDialog::onPause);
@@ -188,6 +192,7 @@ void MainDialog::layoutMainDialog() {
     newBoardButton_->setGeometry(x, 8, ButtonWidth, ButtonHeight);
     loadButton_->setGeometry(x, 28, ButtonWidth, ButtonHeight);
     saveButton_->setGeometry(x, 48, ButtonWidth, ButtonHeight);
+    commandMenu_->button()->setGeometry(x, CommandMenu::ButtonY, ButtonWidth, ButtonHeight);
     startButton_->setGeometry(x, 88, ButtonWidth, ButtonHeight);
     pauseButton_->setGeometry(x, 118, ButtonWidth, ButtonHeight);
     resumeButton_->setGeometry(x, 148, ButtonWidth, ButtonHeight);

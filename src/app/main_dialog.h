@@ -15,6 +15,7 @@ class QPushButton;
 namespace corvane {
 
 class BoardView;
+class CommandMenu;
 class TabControl;
 struct SearchSession;
 
@@ -62,6 +63,7 @@ class MainDialog : public QWidget, public MainWindow {
     QPushButton* newBoardButton() const { return newBoardButton_; }
     QPushButton* loadButton() const { return loadButton_; }
     QPushButton* saveButton() const { return saveButton_; }
+    CommandMenu* commandMenu() const { return commandMenu_; }
     QPushButton* startButton() const { return startButton_; }
     QPushButton* pauseButton() const { return pauseButton_; }
     QPushButton* resumeButton() const { return resumeButton_; }
@@ -101,6 +103,7 @@ class MainDialog : public QWidget, public MainWindow {
     QPushButton* newBoardButton_ = nullptr;
     QPushButton* loadButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
+    CommandMenu* commandMenu_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* pauseButton_ = nullptr;
     QPushButton* resumeButton_ = nullptr;

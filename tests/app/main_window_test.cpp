@@ -1,16 +1,19 @@
 // The main window: start-up state, enable table, layout, tabs, keys, drops, queued input.
 #include "app/board_view.h"
+#include "app/command_menu.h"
 #include "app/main_dialog.h"
 #include "app/tab_control.h"
 #include "gui_support.h"
 #include "temp_dir.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -134,6 +137,7 @@ TEST_F(WindowFixture, BoardViewCoversTheTabDisplayAreaExactly) {
     for (QWidget* w :
          {static_cast<QWidget*>(window.newBoardButton()),
           static_cast<QWidget*>(window.loadButton()), static_cast<QWidget*>(window.saveButton()),
+          static_cast<QWidget*>(window.commandMenu()->button()),
           static_cast<QWidget*>(window.startButton()), static_cast<QWidget*>(window.pauseButton()),
           static_cast<QWidget*>(window.resumeButton()),
           static_cast<QWidget*>(window.viewSelector()),
@@ -146,6 +150,20 @@ TEST_F(WindowFixture, BoardViewCoversTheTabDisplayAreaExactly) {
     }
     EXPECT_EQ(window.startButton()->y(), 88);
     EXPECT_EQ(window.statusPanel()->geometry(), QRect(window.startButton()->x(), 228, 80, 120));
+}
+
+TEST_F(WindowFixture, MenuCommandRunsFromItsShortcutWithoutOpeningTheMenu) {
+    int runs = 0;
+    CommandMenu& menu = *window.commandMenu();
+    QAction* action = menu.addCommand("probe", QKeySequence("Ctrl+F12"), [&runs] { ++runs; });
+    EXPECT_EQ(menu.command("probe"), action);
+    EXPECT_EQ(menu.button()->geometry(), QRect(window.saveButton()->x(), 68, 80, 20));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.boardView(), Qt::Key_F12, Qt::ControlModifier);
+    EXPECT_EQ(runs, 1);
+    action->trigger(); // as chosen from the menu
+    EXPECT_EQ(runs, 2);
 }
 
 TEST_F(WindowFixture, WindowKeepsOneFixedSizeUpToFifteenCellsAndGrowsBeyond) {

@@ -1,0 +1,44 @@
+// The command column's menu button: commands beyond the buttons, each with its shortcut.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QKeySequence;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace corvane {
+
+/// One button in the command column that opens a menu. Every command is also added to the
+/// window, so its shortcut works wherever the window has the focus and the menu need not be
+/// open. Commands check for themselves whether they apply in the current search state.
+class CommandMenu : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int ButtonY = 68; // the free row between "セーブ..." and "探索開始..."
+
+    /// Creates the button as a child of `window`; the window places it in its layout.
+    explicit CommandMenu(QWidget* window);
+
+    QPushButton* button() const { return button_; }
+    QMenu* menu() const { return menu_; }
+
+    /// Appends a command with `shortcut` (may be empty) that runs `handler` when triggered.
+    QAction* addCommand(const QString& text, const QKeySequence& shortcut,
+                        std::function<void()> handler);
+    /// Starts a new group of commands in the menu.
+    void addSeparator();
+    /// The command whose text is `text`, or null.
+    QAction* command(const QString& text) const;
+
+  private:
+    QWidget* window_;
+    QPushButton* button_;
+    QMenu* menu_;
+};
+
+} // namespace corvane

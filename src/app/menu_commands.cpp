@@ -1,0 +1,14 @@
+// The commands of the menu button: each module adds its own group here.
+#include "app/menu_commands.h"
+
+#include "app/command_menu.h"
+#include "app/main_dialog.h"
+
+namespace corvane {
+
+void installMenuCommands(MainDialog& window, CommandMenu& menu) {
+    (void)window;
+    (void)menu;
+}
+
+} // namespace corvane
