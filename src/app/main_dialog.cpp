@@ -123,6 +123,10 @@ void MainDialog::openFile(const std::string& path) {
     loadPuzzleFile(session_, FormatAuto);
 }
 
+bool MainDialog::mayReplacePuzzle() {
+    return true;
+}
+
 void MainDialog::errorBox(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8("エラー"), qs(text), QMessageBox::Ok,
                     this);
@@ -307,7 +311,7 @@ void MainDialog::dropEvent(QDropEvent* event) {
     QTimer::singleShot(0, this, [this, file] {
         if (session_.status.searchState == SearchState::Running)
             beep(BeepKind::Exclamation);
-        else
+        else if (mayReplacePuzzle())
             openFile(file);
     });
 }
@@ -317,6 +321,7 @@ void MainDialog::dropEvent(QDropEvent* event) {
 
 void MainDialog::onNewBoard() {
     if (!newBoardButton_->isEnabled()) return;
+    if (!mayReplacePuzzle()) return;
     if (runNewBoardDialog(session_, this)) {
         layoutMainDialog();
         refreshControls(false);
@@ -325,6 +330,7 @@ void MainDialog::onNewBoard() {
 
 void MainDialog::onLoad() {
     if (!loadButton_->isEnabled()) return;
+    if (!mayReplacePuzzle()) return;
     if (chooseOpenFile(session_, this)) loadPuzzleFile(session_, session_.board.openFormatChoice);
 }
 

@@ -36,6 +36,9 @@ class MainDialog : public QWidget, public MainWindow {
 
     /// Loads the puzzle file `path` with format recognition (command line, dropped files).
     void openFile(const std::string& path);
+    /// Gate of every command that replaces the puzzle (new board, load, drop, paste): true when
+    /// the current puzzle may be replaced now.
+    bool mayReplacePuzzle();
     /// True once the window was closed; a running search then ends at its next pump.
     bool closeSeen() const { return closeSeen_; }
 
