@@ -3,7 +3,14 @@
 
 #include "model/ini_file.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -43,6 +50,63 @@ void SettingsStore::saveConfig(const Settings& settings) const {
 
 std::filesystem::path configPathBeside(const std::filesystem::path& executableDir) {
     return executableDir / "config.ini";
+}
+
+ConfigEnvironment currentConfigEnvironment() {
+    ConfigEnvironment env;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME")) env.xdgConfigHome = xdg;
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        env.home = home;
+        return env;
+    }
+    // No HOME (started by a service manager, say): the password database still knows it.
+    const long hint = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(hint > 0 ? static_cast<std::size_t>(hint) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir)
+        env.home = found->pw_dir;
+    return env;
+}
+
+std::filesystem::path chooseConfigPath(const std::filesystem::path& executableDir,
+                                       bool executableDirWritable, const ConfigEnvironment& env) {
+    if (executableDirWritable) return configPathBeside(executableDir);
+    std::filesystem::path base = env.xdgConfigHome;
+    if (!base.is_absolute()) {
+        const std::filesystem::path home = env.home;
+        if (!home.is_absolute()) return configPathBeside(executableDir);
+        base = home / ".config";
+    }
+    return base / "corvane" / "config.ini";
+}
+
+bool folderIsWritable(const std::filesystem::path& dir) {
+    std::error_code ec;
+    return std::filesystem::is_directory(dir, ec) && access(dir.c_str(), W_OK) == 0;
+}
+
+std::filesystem::path prepareConfigPath(const std::filesystem::path& executableDir,
+                                        bool executableDirWritable, const ConfigEnvironment& env) {
+    const std::filesystem::path path = chooseConfigPath(executableDir, executableDirWritable, env);
+    if (path == configPathBeside(executableDir)) return path;
+    // Make the missing folders outermost first, each readable by the user alone.
+    std::vector<std::filesystem::path> missing;
+    std::error_code ec;
+    for (auto dir = path.parent_path(); !dir.empty() && !std::filesystem::exists(dir, ec);
+         dir = dir.parent_path()) {
+        missing.push_back(dir);
+        if (dir == dir.parent_path()) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        if (mkdir(it->c_str(), 0700) != 0 && errno != EEXIST) break;
+    return path;
+}
+
+std::filesystem::path locateConfigFile(const std::filesystem::path& executableDir) {
+    return prepareConfigPath(executableDir, folderIsWritable(executableDir),
+                             currentConfigEnvironment());
 }
 
 } // namespace corvane

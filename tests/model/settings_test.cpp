@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <optional>
+
 namespace corvane {
 namespace {
 
@@ -12,8 +17,8 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-const char* const AllKeys =
-    "[Config]\r\nLoopCount=500\r\nDrawCount=3\r\nDebugMode=1\r\nFileFormat=1\r\nDirectAutoSelect=1\r\n";
+const char* const AllKeys = "[Config]\r\nLoopCount=500\r\nDrawCount=3\r\nDebugMode=1\r\nFileFormat="
+                            "1\r\nDirectAutoSelect=1\r\n";
 
 struct SettingsTest : ::testing::Test {
     TempDir dir;
@@ -52,8 +57,9 @@ TEST_F(SettingsTest, AcceptableFileIsNotRewritten) {
 }
 
 TEST_F(SettingsTest, MissingFlagsDoNotCauseRewrite) {
-    for (const char* text : {"[Config]\nLoopCount=1\nDrawCount=1\nFileFormat=0\nDirectAutoSelect=1\n",
-                             "[Config]\nLoopCount=1\nDrawCount=1\nDebugMode=1\nFileFormat=0\n"}) {
+    for (const char* text :
+         {"[Config]\nLoopCount=1\nDrawCount=1\nFileFormat=0\nDirectAutoSelect=1\n",
+          "[Config]\nLoopCount=1\nDrawCount=1\nDebugMode=1\nFileFormat=0\n"}) {
         writeBytes(file, text);
         settings = Settings{};
         EXPECT_TRUE(startUp()) << text;
@@ -102,7 +108,8 @@ TEST_F(SettingsTest, FlagsAreWrittenNormalised) {
 }
 
 TEST_F(SettingsTest, RewriteKeepsOtherContent) {
-    writeBytes(file, "; written by hand\r\n[Config]\r\nLoopCount=0\r\nNote=hello\r\n[Mine]\r\nK=v\r\n");
+    writeBytes(file,
+               "; written by hand\r\n[Config]\r\nLoopCount=0\r\nNote=hello\r\n[Mine]\r\nK=v\r\n");
     EXPECT_FALSE(startUp());
     const std::string text = readBytes(file);
     EXPECT_NE(text.find("; written by hand\r\n"), std::string::npos);
@@ -112,7 +119,75 @@ TEST_F(SettingsTest, RewriteKeepsOtherContent) {
 }
 
 TEST(SettingsPathTest, ConfigLiesBesideTheExecutable) {
-    EXPECT_EQ(configPathBeside("/opt/corvane/bin"), std::filesystem::path("/opt/corvane/bin/config.ini"));
+    EXPECT_EQ(configPathBeside("/opt/corvane/bin"),
+              std::filesystem::path("/opt/corvane/bin/config.ini"));
+}
+
+TEST(SettingsPathTest, BesideTheExecutableWhenItsFolderIsWritableElsePerUser) {
+    struct Case {
+        const char* what;
+        bool writable;
+        const char* xdgConfigHome;
+        const char* home;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"writable folder", true, "/x/cfg", "/home/u", "/opt/corvane/bin/config.ini"},
+        {"XDG_CONFIG_HOME set", false, "/x/cfg", "/home/u", "/x/cfg/corvane/config.ini"},
+        {"XDG_CONFIG_HOME unset", false, "", "/home/u", "/home/u/.config/corvane/config.ini"},
+        {"relative XDG_CONFIG_HOME", false, "cfg", "/home/u", "/home/u/.config/corvane/config.ini"},
+        {"no home known", false, "", "", "/opt/corvane/bin/config.ini"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(chooseConfigPath("/opt/corvane/bin", c.writable, {c.xdgConfigHome, c.home}),
+                  std::filesystem::path(c.expected))
+            << c.what;
+}
+
+TEST(SettingsPathTest, PerUserFolderIsCreatedPrivateAndUsable) {
+    TempDir dir;
+    const auto bin = dir / "bin";
+    std::filesystem::create_directory(bin);
+    EXPECT_TRUE(folderIsWritable(bin));
+    EXPECT_FALSE(folderIsWritable(dir / "missing"));
+    writeBytes(dir / "file", "x");
+    EXPECT_FALSE(folderIsWritable(dir / "file"));
+
+    // Beside the executable nothing is created; per user, the missing folders are.
+    EXPECT_EQ(prepareConfigPath(bin, true, {(dir / "xdg").string(), ""}), bin / "config.ini");
+    EXPECT_FALSE(std::filesystem::exists(dir / "xdg"));
+    const auto path = prepareConfigPath(bin, false, {"", (dir / "home").string()});
+    EXPECT_EQ(path, dir / "home" / ".config" / "corvane" / "config.ini");
+    struct stat info {};
+    ASSERT_EQ(stat(path.parent_path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    // The first start writes the defaults there.
+    SettingsStore store(path);
+    Settings settings;
+    EXPECT_FALSE(store.loadConfig(settings));
+    store.saveConfig(settings);
+    EXPECT_EQ(readProfileInt(path, "Config", "LoopCount", -1), 10000);
+}
+
+TEST(SettingsPathTest, EnvironmentIsReadWithHomeFromTheUserDatabaseAsFallback) {
+    const auto saved = [](const char* name) -> std::optional<std::string> {
+        const char* v = std::getenv(name);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    const auto xdg = saved("XDG_CONFIG_HOME"), home = saved("HOME");
+    setenv("XDG_CONFIG_HOME", "/x/cfg", 1);
+    setenv("HOME", "/home/u", 1);
+    const ConfigEnvironment set = currentConfigEnvironment();
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("HOME");
+    const ConfigEnvironment unset = currentConfigEnvironment();
+    for (const auto& [name, value] : {std::pair{"XDG_CONFIG_HOME", xdg}, {"HOME", home}})
+        if (value) setenv(name, value->c_str(), 1);
+
+    EXPECT_EQ(set.xdgConfigHome, "/x/cfg");
+    EXPECT_EQ(set.home, "/home/u");
+    EXPECT_EQ(unset.xdgConfigHome, "");
+    EXPECT_TRUE(std::filesystem::path(unset.home).is_absolute()) << unset.home;
 }
 
 } // namespace
