@@ -6,6 +6,7 @@
 #include "cli/check_runner.h"
 #include "cli/ordered_output.h"
 #include "model/board.h"
+#include "model/version.h"
 
 #include <pthread.h>
 
@@ -81,6 +82,10 @@ int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     const CheckOptions& o = *parsed.options;
     if (o.help) {
         std::fputs(checkUsage().c_str(), out);
+        return 0;
+    }
+    if (o.version) {
+        std::fprintf(out, "corvane-check %s\n", ProjectVersion);
         return 0;
     }
     unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());

@@ -59,6 +59,10 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
             o.help = true;
             continue;
         }
+        if (arg == "--version") {
+            o.version = true;
+            continue;
+        }
         if (arg == "--solutions") {
             o.solutions = true;
             continue;
@@ -102,7 +106,7 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
         }
         if (!ok) return {std::nullopt, "invalid value for " + name + ": " + value};
     }
-    if (!o.help && o.files.empty()) return {std::nullopt, "no puzzle file given"};
+    if (!o.help && !o.version && o.files.empty()) return {std::nullopt, "no puzzle file given"};
     return {o, {}};
 }
 
@@ -117,6 +121,7 @@ std::string checkUsage() {
            "  --json                      one JSON object per file per line\n"
            "  -j N                        check N files at once (default: one per core)\n"
            "  --help                      show this text\n"
+           "  --version                   show the program's version\n"
            "\n"
            "Exit status: 0 when every file has exactly one solution without empty cells,\n"
            "1 when any file does not, 2 on a usage error or when a file was refused or could\n"

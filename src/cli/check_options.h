@@ -17,6 +17,7 @@ struct CheckOptions {
     bool json = false;       // one JSON object per file per line
     unsigned jobs = 0;       // files checked at once; 0 = one per core
     bool help = false;       // print the usage text and do nothing else
+    bool version = false;    // print the program's version and do nothing else
     std::vector<std::string> files;
 };
 

@@ -5,6 +5,7 @@
 #include "cli/check_window.h"
 #include "model/puzzle_reader.h"
 #include "model/session.h"
+#include "model/version.h"
 #include "search/search_session.h"
 
 #include "temp_dir.h"
@@ -85,6 +86,14 @@ TEST(CheckOptions, UsageErrorsExitWithTwoAndHelpWithZero) {
     const Captured help = runWith({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--solutions"), std::string::npos);
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
+    // --version needs no file and checks none that are named.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"--version", "missing.txt"}}) {
+        const Captured version = runWith(args);
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out, std::string("corvane-check ") + ProjectVersion + "\n");
+    }
 }
 
 TEST_F(CheckerFiles, ExitStatusFollowsTheWorstFile) {
