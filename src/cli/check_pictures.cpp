@@ -18,10 +18,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+/// True when `text` starts with `prefix` (given in lower case), ignoring ASCII case.
 bool startsWithNoCase(const std::string& text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char wanted, char given) {
+               return std::tolower(static_cast<unsigned char>(given)) == wanted;
            });
 }
 

@@ -25,7 +25,7 @@ struct Layout {
     double left = 0, top = 0;  // board corner; half-pixel offset keeps odd strokes sharp
     int titleSize = 0;         // font size of the title line; 0 without a title
     double titleBaseline = 0;
-    double gridWidth = 1, borderWidth = 3, pathWidth = 7, ringWidth = 2, ringRadius = 13;
+    double gridWidth = 0, borderWidth = 0, pathWidth = 0, ringWidth = 0, ringRadius = 0;
 
     double centreX(int cellIndex) const { return left + cell * (cellColumn(cellIndex) - 0.5); }
     double centreY(int cellIndex) const { return top + cell * (cellRow(cellIndex) - 0.5); }
@@ -108,7 +108,7 @@ Layout makeLayout(const Board& board, const PictureOptions& options, bool withTi
     l.borderWidth = 2 * (l.cell / 36) + 1;
     l.pathWidth = std::max(2, l.cell / 5);
     l.ringWidth = std::max(1.0, l.cell / 24.0);
-    l.ringRadius = l.cell * 0.36;
+    l.ringRadius = l.cell * 0.4;
     return l;
 }
 
@@ -254,8 +254,10 @@ void appendClues(std::string& svg, const Board& board, const Layout& l, bool rin
             const int clue = board.boardCells[cellIndex(x, y)];
             if (clue <= 0) continue;
             const std::string digits = std::to_string(clue);
-            // Two digits fit the base size; longer numbers shrink to stay inside the cell.
-            const double size = std::min(baseSize, l.cell * 1.55 / double(digits.size()));
+            // A digit is about 0.64 of the font size wide; a number too wide for its cell (or
+            // ring) is drawn smaller.
+            const double room = l.cell * (rings ? 0.68 : 0.9);
+            const double size = std::min(baseSize, room / (0.64 * double(digits.size())));
             const int c = cellIndex(x, y);
             svg += "<text x=\"" + num(l.centreX(c)) + "\" y=\"" + num(l.centreY(c) + 0.36 * size) +
                    "\"";
