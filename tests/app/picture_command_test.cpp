@@ -1,5 +1,5 @@
-// The picture command: its dialog's choices, and Ctrl+E at the window writing the picture
-// chosen or reporting the failed write.
+// The picture command at the window: Ctrl+E, the dialog's choices, the file written or the
+// failed write reported.
 #include "app/main_dialog.h"
 #include "app/picture_command.h"
 
@@ -30,59 +30,22 @@ template <typename T> T* child(QWidget* dialog, const char* name) {
     return found;
 }
 
-QStringList items(QComboBox* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
-    return texts;
-}
-
-TEST(PictureDialog, OffersThePuzzleAndTheShownAnswerAndReturnsTheChoice) {
-    const struct {
-        int shown;
-        QStringList contents;
-        int preselected;
-    } cases[] = {{0, {"問題"}, 0}, {2, {"問題", "解 No.2"}, 1}};
-    for (const auto& c : cases) {
-        ModalScript script;
-        script.then([&](QWidget* dialog) {
-            auto* format = child<QComboBox>(dialog, "formatList");
-            auto* content = child<QComboBox>(dialog, "contentList");
-            auto* cellSize = child<QSpinBox>(dialog, "cellSizeBox");
-            auto* colours = child<QCheckBox>(dialog, "colourBox");
-            EXPECT_EQ(items(format), QStringList({"PNG", "SVG"}));
-            EXPECT_EQ(format->currentIndex(), 1); // as the dialog was started
-            EXPECT_EQ(items(content), c.contents);
-            EXPECT_EQ(content->currentIndex(), c.preselected);
-            EXPECT_EQ(cellSize->value(), 50);
-            EXPECT_TRUE(colours->isChecked());
-            // Typed as a user types: a size beyond the range cannot be entered.
-            format->setCurrentIndex(0);
-            cellSize->setFocus();
-            cellSize->selectAll();
-            QTest::keyClicks(cellSize, "250");
-            EXPECT_LE(cellSize->value(), PictureOptions::MaxCellSize);
-            cellSize->selectAll();
-            QTest::keyClicks(cellSize, "120");
-            QTest::mouseClick(colours, Qt::LeftButton, {}, QPoint(4, colours->height() / 2));
-            clickLater(dialog, "okButton");
-        });
-        const auto choice = runPictureDialog(PictureChoice{false, 0, 50, true}, c.shown, nullptr);
-        ASSERT_TRUE(choice.has_value()) << c.shown;
-        EXPECT_TRUE(choice->png);
-        EXPECT_EQ(choice->answer, c.shown);
-        EXPECT_EQ(choice->cellSize, 120);
-        EXPECT_FALSE(choice->colourPerPair);
-
-        script.then([](QWidget* dialog) { clickLater(dialog, "cancelButton"); });
-        EXPECT_FALSE(runPictureDialog({}, c.shown, nullptr).has_value());
-    }
-}
-
-/// Sets the picture dialog's format and content lists, then confirms it.
-ModalScript::Handler choose(int format, int content) {
+/// Checks the picture dialog's content list (the shown answer preselected), then picks
+/// `format` and `content`, types the cell size, sets the colour box and confirms.
+ModalScript::Handler choose(const QStringList& contents, int format, int content,
+                            const char* cellSize = "36", bool colours = false) {
     return [=](QWidget* dialog) {
+        auto* contentList = child<QComboBox>(dialog, "contentList");
+        EXPECT_EQ(contentList->count(), contents.size());
+        EXPECT_EQ(contentList->itemText(contentList->count() - 1), contents.last());
+        EXPECT_EQ(contentList->currentIndex(), contents.size() - 1);
+        contentList->setCurrentIndex(content);
         child<QComboBox>(dialog, "formatList")->setCurrentIndex(format);
-        child<QComboBox>(dialog, "contentList")->setCurrentIndex(content);
+        auto* size = child<QSpinBox>(dialog, "cellSizeBox");
+        size->setFocus();
+        size->selectAll();
+        QTest::keyClicks(size, cellSize);
+        child<QCheckBox>(dialog, "colourBox")->setChecked(colours);
         clickLater(dialog, "okButton");
     };
 }
@@ -130,26 +93,29 @@ TEST(PictureCommand, CtrlEWritesTheChosenPictureAndReportsAFailedWrite) {
         QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
     };
 
+    const QStringList both{"問題", "解 No.1"}, puzzleOnly{"問題"};
     ModalScript script;
-    script.then(choose(1, 1)).then(saveAs("three.answer.svg", "three.answer.svg"));
+    script.then(choose(both, 1, 1, "36", true))
+        .then(saveAs("three.answer.svg", "three.answer.svg"));
     press();
     EXPECT_EQ(script.pending(), 0);
     const std::string svg = readBytes(folders.dir / "three.answer.svg");
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
-    EXPECT_NE(svg.find("<polyline"), std::string::npos);
+    EXPECT_NE(svg.find("<polyline stroke=\"#0b2a80\""), std::string::npos); // pair 2's colour
 
-    // The puzzle alone as PNG, in the folder of the last picture.
-    script.then(choose(0, 0)).then(saveAs("three.png", "plain"));
+    // With the plain view the puzzle alone is offered; as PNG, in the folder of the last
+    // picture, its cells as large as typed (a size beyond 200 loses the digit typed last).
+    window.selectViewItem(0);
+    script.then(choose(puzzleOnly, 0, 0, "205")).then(saveAs("three.png", "plain"));
     press();
-    EXPECT_EQ(script.pending(), 0);
-    EXPECT_EQ(QImage(folders.folder + "/plain.png").size(), QSize(3 * 36 + 36, 2 * 36 + 36));
+    EXPECT_EQ(QImage(folders.folder + "/plain.png").size(), QSize(3 * 20 + 20, 2 * 20 + 20));
 
     // A target that is no regular file: replaced only after the question, then refused; the
     // file stays what it was.
     const auto pipe = folders.dir / "pipe.svg";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     QStringList boxes;
-    script.then(choose(1, 0))
+    script.then(choose(puzzleOnly, 1, 0))
         .then(saveAs("three.svg", "pipe.svg"))
         .then(answerBox(boxes, QMessageBox::Yes))
         .then(answerBox(boxes, QMessageBox::Ok));

