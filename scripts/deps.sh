@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Corvane needs to build, run and test (sourced by the scripts).
 corvane_packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev fonts-ipafont-gothic
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev fonts-ipafont-gothic
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     desktop-file-utils appstream man-db dpkg-dev file

@@ -3,12 +3,12 @@
 
 #include "app/command_menu.h"
 #include "app/main_dialog.h"
+#include "app/picture_command.h"
 
 namespace corvane {
 
 void installMenuCommands(MainDialog& window, CommandMenu& menu) {
-    (void)window;
-    (void)menu;
+    installPictureCommand(window, menu);
 }
 
 } // namespace corvane

@@ -1,5 +1,7 @@
-// Renders the main window offscreen into PNG files: editing, a paused search, a solution.
+// Renders the main window offscreen into PNG files: editing, a paused search, a solution;
+// and the exported pictures of the puzzle and its solution.
 #include "app/main_dialog.h"
+#include "app/picture_command.h"
 #include "app/tab_control.h"
 #include "model/board.h"
 
@@ -77,5 +79,21 @@ int main(int argc, char** argv) {
     ok = ok && save(window, dir, "solution-search.png");
     window.tabControl()->setCurrentIndex(MainDialog::EditingTab);
     ok = ok && save(window, dir, "solution-editing.png");
+
+    // The pictures "画像として保存..." writes: the puzzle, and the solution with a colour a pair.
+    session.board.infoField1 = "例題";
+    session.board.infoField2 = "Corvane";
+    for (const PictureChoice& choice :
+         {PictureChoice{true, 0, 36, false}, PictureChoice{true, 1, 36, true}}) {
+        const QString path =
+            dir + (choice.answer == 0 ? "/picture-puzzle.png" : "/picture-answer.png");
+        if (!ok) break;
+        if (const auto error = writePictureFile(session.board, choice, path.toStdString())) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ok = false;
+        } else {
+            std::printf("%s\n", qPrintable(path));
+        }
+    }
     return ok ? 0 : 1;
 }

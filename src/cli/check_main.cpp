@@ -2,6 +2,7 @@
 #include "cli/check_main.h"
 
 #include "cli/check_options.h"
+#include "cli/check_pictures.h"
 #include "cli/check_report.h"
 #include "cli/check_runner.h"
 #include "cli/ordered_output.h"
@@ -26,6 +27,7 @@ struct Shared {
     const CheckOptions* options;
     OrderedOutput* output;
     std::vector<CheckStatus>* statuses;
+    CheckPictures* pictures;
     std::atomic<std::size_t> next{0};
 };
 
@@ -47,7 +49,11 @@ void checkOne(Shared& shared, std::size_t index) {
             shared.output->stream(index, text);
         };
     }
-    const CheckResult result = checkFile(file, o.format, o.direction, o.limit, printer);
+    PictureJob pictures = shared.pictures->job(index);
+    printer = pictures.observe(std::move(printer));
+    const CheckResult result =
+        checkFile(file, o.format, o.direction, o.limit, printer, pictures.boardObserver());
+    shared.pictures->finish(pictures);
     (*shared.statuses)[index] = result.status;
     std::string text;
     if (o.json) {
@@ -93,7 +99,8 @@ int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
 
     OrderedOutput output(out);
     std::vector<CheckStatus> statuses(o.files.size(), CheckStatus::LoadFailed);
-    Shared shared{&o, &output, &statuses};
+    CheckPictures pictures(o, err);
+    Shared shared{&o, &output, &statuses, &pictures};
     pthread_attr_t attr;
     pthread_attr_init(&attr);
     pthread_attr_setstacksize(&attr, WorkerStackBytes);
@@ -105,7 +112,7 @@ int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     pthread_attr_destroy(&attr);
     if (threads.empty()) worker(&shared); // no thread could be made: check here
     for (pthread_t thread : threads) pthread_join(thread, nullptr);
-    return exitStatusFor(statuses);
+    return pictures.failed() ? 2 : exitStatusFor(statuses);
 }
 
 } // namespace corvane

@@ -84,7 +84,7 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
             haveValue = true;
         }
         if (name != "--format" && name != "--direction" && name != "--limit" && name != "-j" &&
-            name != "--jobs")
+            name != "--jobs" && name != "--svg" && name != "--cell")
             return {std::nullopt, "unknown option " + arg};
         if (!haveValue) {
             if (i + 1 >= args.size()) return {std::nullopt, "option " + name + " needs a value"};
@@ -95,6 +95,13 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
             ok = applyFormat(value, o);
         } else if (name == "--direction") {
             ok = applyDirection(value, o);
+        } else if (name == "--svg") {
+            ok = !value.empty();
+            o.svgDir = value;
+        } else if (name == "--cell") {
+            const auto n = parseCount(value);
+            ok = n && *n >= PictureOptions::MinCellSize && *n <= PictureOptions::MaxCellSize;
+            if (ok) o.cellSize = static_cast<int>(*n);
         } else if (name == "--limit") {
             const auto n = parseCount(value);
             ok = n.has_value();
@@ -120,12 +127,18 @@ std::string checkUsage() {
            "  --solutions                 print every solution as it is found\n"
            "  --json                      one JSON object per file per line\n"
            "  -j N                        check N files at once (default: one per core)\n"
+           "  --svg DIR                   write DIR/NAME.svg of each puzzle and "
+           "DIR/NAME.answer.svg\n"
+           "                              of its first solution (NAME: the file name without its\n"
+           "                              last extension; url-N for the N-th URL)\n"
+           "  --cell N                    cell size of the pictures in pixels, 8..200 (default "
+           "36)\n"
            "  --help                      show this text\n"
            "  --version                   show the program's version\n"
            "\n"
            "Exit status: 0 when every file has exactly one solution without empty cells,\n"
-           "1 when any file does not, 2 on a usage error or when a file was refused or could\n"
-           "not be read.\n";
+           "1 when any file does not, 2 on a usage error, when a file was refused or could\n"
+           "not be read, or a picture could not be written.\n";
 }
 
 } // namespace corvane

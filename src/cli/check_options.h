@@ -1,6 +1,8 @@
 // Command-line options of corvane-check.
 #pragma once
 
+#include "model/svg_picture.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +20,8 @@ struct CheckOptions {
     unsigned jobs = 0;       // files checked at once; 0 = one per core
     bool help = false;       // print the usage text and do nothing else
     bool version = false;    // print the program's version and do nothing else
+    std::string svgDir;      // folder for SVG pictures of each puzzle and its first solution
+    int cellSize = PictureOptions::DefaultCellSize; // pixels per cell of the pictures
     std::vector<std::string> files;
 };
 

@@ -55,7 +55,7 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
 }
 
 CheckResult checkFile(const std::string& path, int format, int direction, std::uint64_t limit,
-                      const AnswerPrinter& printer) {
+                      const AnswerPrinter& printer, const BoardObserver& loaded) {
     CheckWindow window(direction);
     Session session(window, nullptr); // no settings store: nothing is written
     session.settings.directAutoSelect = direction == 0 ? 1 : 0;
@@ -67,6 +67,7 @@ CheckResult checkFile(const std::string& path, int format, int direction, std::u
         result.message = window.lastMessage();
         return result;
     }
+    if (loaded) loaded(session.board);
     auto search = std::make_unique<SearchSession>();
     CheckResult result = searchBoard(session, *search, window, limit, printer);
     result.file = path;

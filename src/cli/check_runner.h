@@ -11,11 +11,14 @@ namespace corvane {
 
 class Answer;
 class CheckWindow;
+struct Board;
 struct Session;
 struct SearchSession;
 
 /// Called with every solution as it is found and its number.
 using AnswerPrinter = std::function<void(const Answer&, std::uint64_t)>;
+/// Called with the board once it is loaded, before the search.
+using BoardObserver = std::function<void(const Board&)>;
 
 /// Searches the board already in `session` (whose window is `window`) and reports how it
 /// ended. No answer is kept; each one goes to `printer` when given. `limit` > 0 stops the
@@ -24,8 +27,8 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
                         std::uint64_t limit, const AnswerPrinter& printer);
 
 /// Loads `path` in `format` (PuzzleFormat, 3 recognises it) and searches it in `direction`
-/// (0 = the recommended one). Persists nothing.
+/// (0 = the recommended one). Persists nothing. `loaded` (when set) sees the loaded board.
 CheckResult checkFile(const std::string& path, int format, int direction, std::uint64_t limit,
-                      const AnswerPrinter& printer);
+                      const AnswerPrinter& printer, const BoardObserver& loaded = {});
 
 } // namespace corvane

@@ -1,6 +1,7 @@
 // corvane-check: command line, reports, exit status, answers streamed in file order.
 #include "cli/check_main.h"
 #include "cli/check_options.h"
+#include "cli/check_pictures.h"
 #include "cli/check_runner.h"
 #include "cli/check_window.h"
 #include "model/puzzle_reader.h"
@@ -72,6 +73,9 @@ TEST(CheckOptions, AcceptsEveryOptionFormAndRefusesBadValues) {
           {"--limit"},
           {"-j", "0", "a"},
           {"--frobnicate", "a"},
+          {"--cell", "7", "a"},
+          {"--cell", "201", "a"},
+          {"--svg=", "a"},
           {}}) {
         EXPECT_FALSE(parseCheckOptions(bad).options) << ::testing::PrintToString(bad);
     }
@@ -185,6 +189,60 @@ TEST_F(CheckerFiles, WritesNothingBesideThePuzzles) {
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, (std::vector<std::string>{"unique.txt"}));
+}
+
+TEST(CheckPictures, NamesAreBaseNamesOrUrlNumbersAndNeverClash) {
+    EXPECT_EQ(pictureNames({"a/unique-5x5.nsha.txt", "b/unique-5x5.nsha.txt", "https://x/p?id=1",
+                            "plain", "HTTP://y/", "dir/", "c/x.answer.txt", "d/x.txt"}),
+              (std::vector<std::string>{"unique-5x5.nsha", "unique-5x5.nsha-2", "url-1", "plain",
+                                        "url-2", "puzzle", "x.answer", "x-2"}));
+}
+
+TEST_F(CheckerFiles, SvgWritesEachLoadedPuzzleAndItsFirstSolution) {
+    const std::string unique = file("unique.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    const std::string two = file("two.kavrin.txt", "w5h5s3n4s1n3n4s1n3s8n1n2n5s2n1n2n5\r\n");
+    const std::string lonely = file("lonely.txt", "w3h1n1s1n2\r\n");
+    const std::string broken = file("broken.txt", "this is no puzzle\r\n");
+    const auto out = dir / "out" / "pictures";
+    const Captured c =
+        runWith({"--svg", out.string(), "--cell=20", "-j2", unique, two, lonely, broken});
+    EXPECT_EQ(c.status, 2); // the refused and the unreadable file, as without pictures
+    EXPECT_TRUE(c.err.empty()) << c.err;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(out))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"lonely.svg", "two.kavrin.answer.svg", "two.kavrin.svg",
+                                        "unique.answer.svg", "unique.svg"}));
+    const std::string answer = testing::readBytes(out / "unique.answer.svg");
+    EXPECT_NE(answer.find("width=\"100\" height=\"100\""), std::string::npos); // 4 cells of 20
+    const auto count = [](const std::string& text, const std::string& what) {
+        std::size_t n = 0;
+        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count(answer, "<polyline"), 4u);
+    EXPECT_EQ(count(testing::readBytes(out / "unique.svg"), "<polyline"), 0u);
+    EXPECT_EQ(count(testing::readBytes(out / "two.kavrin.answer.svg"), "<text"), 10u);
+}
+
+TEST_F(CheckerFiles, SvgWriteFailuresAreReportedAndExitWithTwo) {
+    const std::string unique = file("unique.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    const Captured noFolder = runWith({"--svg", unique, unique});
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_EQ(noFolder.err.rfind("corvane-check: cannot create folder " + unique + ": ", 0), 0u)
+        << noFolder.err;
+
+    // A folder where the answer's picture should go: the puzzle's picture is still written.
+    std::filesystem::create_directories(dir / "out" / "unique.answer.svg");
+    const Captured blocked = runWith({"--svg", (dir / "out").string(), unique});
+    EXPECT_EQ(blocked.status, 2);
+    EXPECT_EQ(blocked.err, "corvane-check: cannot write " +
+                               (dir / "out" / "unique.answer.svg").string() +
+                               ": not a regular file that can be replaced\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "out" / "unique.svg"));
+    EXPECT_NE(blocked.out.find("解は1個でした。"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,122 @@
+// The checker's SVG pictures: naming, capture of the first solution, safe writes.
+#include "cli/check_pictures.h"
+
+#include "cli/check_options.h"
+#include "model/file_bytes.h"
+#include "model/safe_write.h"
+#include "model/svg_picture.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <set>
+#include <system_error>
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/// True when `text` starts with `prefix` (given in lower case), ignoring ASCII case.
+bool startsWithNoCase(const std::string& text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char wanted, char given) {
+               return std::tolower(static_cast<unsigned char>(given)) == wanted;
+           });
+}
+
+/// Writes one picture; the failure line when it cannot be written.
+std::optional<std::string> writePicture(const fs::path& path, const std::string& svg) {
+    errno = 0;
+    if (writeFileReplacing(path, svg)) return std::nullopt;
+    const int error = errno;
+    return "cannot write " + path.string() + ": " +
+           (error != 0 ? std::error_code(error, std::generic_category()).message()
+                       : std::string("not a regular file that can be replaced"));
+}
+
+} // namespace
+
+bool isUrlArgument(const std::string& argument) {
+    return startsWithNoCase(argument, "http://") || startsWithNoCase(argument, "https://");
+}
+
+std::vector<std::string> pictureNames(const std::vector<std::string>& arguments) {
+    std::vector<std::string> names;
+    std::set<std::string> taken; // every name given, and the same with ".answer"
+    int urls = 0;
+    for (const std::string& argument : arguments) {
+        std::string base;
+        if (isUrlArgument(argument)) {
+            base = "url-" + std::to_string(++urls);
+        } else {
+            base = filePathFromUtf8(argument).stem().string();
+            if (base.empty() || base == "." || base == "..") base = "puzzle";
+        }
+        std::string name = base;
+        for (int n = 2; taken.count(name) || taken.count(name + ".answer"); ++n)
+            name = base + "-" + std::to_string(n);
+        taken.insert(name);
+        taken.insert(name + ".answer");
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+PictureJob::PictureJob(fs::path folder, std::string name, int cellSize)
+    : active_(true), folder_(std::move(folder)), name_(std::move(name)), cellSize_(cellSize) {}
+
+AnswerPrinter PictureJob::observe(AnswerPrinter next) {
+    if (!active_) return next;
+    return [this, next = std::move(next)](const Answer& answer, std::uint64_t k) {
+        if (k == 1) firstAnswer_ = answer;
+        if (next) next(answer, k);
+    };
+}
+
+BoardObserver PictureJob::boardObserver() {
+    if (!active_) return {};
+    return [this](const Board& board) { board_ = board; };
+}
+
+std::vector<std::string> PictureJob::write() const {
+    std::vector<std::string> failures;
+    if (!active_ || !board_) return failures;
+    std::error_code ec;
+    fs::create_directories(folder_, ec);
+    if (ec) {
+        failures.push_back("cannot create folder " + folder_.string() + ": " + ec.message());
+        return failures;
+    }
+    PictureOptions options;
+    options.cellSize = cellSize_;
+    if (auto failure =
+            writePicture(folder_ / (name_ + ".svg"), svgPicture(*board_, nullptr, options)))
+        failures.push_back(*failure);
+    if (firstAnswer_) {
+        if (auto failure = writePicture(folder_ / (name_ + ".answer.svg"),
+                                        svgPicture(*board_, &*firstAnswer_, options)))
+            failures.push_back(*failure);
+    }
+    return failures;
+}
+
+CheckPictures::CheckPictures(const CheckOptions& options, std::FILE* err)
+    : folder_(filePathFromUtf8(options.svgDir)), cellSize_(options.cellSize), err_(err) {
+    if (!options.svgDir.empty()) names_ = pictureNames(options.files);
+}
+
+PictureJob CheckPictures::job(std::size_t index) const {
+    if (index >= names_.size()) return {};
+    return PictureJob(folder_, names_[index], cellSize_);
+}
+
+void CheckPictures::finish(const PictureJob& job) {
+    for (const std::string& failure : job.write()) {
+        std::fprintf(err_, "corvane-check: %s\n", failure.c_str());
+        failed_ = true;
+    }
+}
+
+} // namespace corvane
