@@ -13,21 +13,18 @@ bool sameSize(const Answer& a, const Answer& b) {
 }
 
 /// Sets in `mask` (of the reference's size) every cell where `answer` differs from
-/// `reference`. Answers of one board compare byte for byte in one pass the compiler
-/// vectorises; another size goes cell by cell, its missing cells counting as different.
+/// `reference`, byte for byte in one pass the compiler vectorises. Answers of different
+/// boards have no cells in common: every cell counts as different.
 void markDifferences(CellMask& mask, const Answer& reference, const Answer& answer) {
-    if (sameSize(reference, answer)) {
-        const std::uint8_t* r = reference.bytes().data();
-        const std::uint8_t* a = answer.bytes().data();
-        std::uint8_t* m = mask.flags.data();
-        const std::size_t n = mask.flags.size();
-        for (std::size_t i = 0; i < n; ++i) m[i] |= static_cast<std::uint8_t>(r[i] != a[i]);
+    if (!sameSize(reference, answer)) {
+        std::fill(mask.flags.begin(), mask.flags.end(), std::uint8_t{1});
         return;
     }
-    std::size_t i = 0;
-    for (int y = 1; y <= reference.height(); ++y)
-        for (int x = 1; x <= reference.width(); ++x, ++i)
-            if (reference.at(cellIndex(x, y)) != answer.at(cellIndex(x, y))) mask.flags[i] = 1;
+    const std::uint8_t* r = reference.bytes().data();
+    const std::uint8_t* a = answer.bytes().data();
+    std::uint8_t* m = mask.flags.data();
+    const std::size_t n = mask.flags.size();
+    for (std::size_t i = 0; i < n; ++i) m[i] |= static_cast<std::uint8_t>(r[i] != a[i]);
 }
 
 } // namespace
@@ -58,17 +55,11 @@ void VaryingCells::merge(const VaryingCells& other) {
         return;
     }
     // A cell is fixed over both lists when it is fixed in each and their references agree.
+    // References of different boards have already made every cell vary.
     markDifferences(varying_, reference_, other.reference_);
-    const CellMask& theirs = other.varying_;
-    if (theirs.width == varying_.width && theirs.height == varying_.height) {
+    if (sameSize(reference_, other.reference_))
         for (std::size_t i = 0; i < varying_.flags.size(); ++i)
-            varying_.flags[i] |= theirs.flags[i];
-    } else {
-        std::size_t i = 0;
-        for (int y = 1; y <= varying_.height; ++y)
-            for (int x = 1; x <= varying_.width; ++x, ++i)
-                if (theirs.test(cellIndex(x, y))) varying_.flags[i] = 1;
-    }
+            varying_.flags[i] |= other.varying_.flags[i];
     answers_ += other.answers_;
 }
 

@@ -30,8 +30,8 @@ struct CellMask {
     std::size_t count() const;
 };
 
-/// The cells where `answer` holds another value than `reference`, on the reference's size;
-/// a cell that `answer` does not cover counts as different.
+/// The cells where `answer` holds another value than `reference`, on the reference's size
+/// (every cell when the two are of different sizes).
 CellMask answerDifference(const Answer& reference, const Answer& answer);
 
 /// The varying cells of a list of answers: the cells whose value (pair number, or 0 for a
