@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and renders its window offscreen into screenshots/*.png: the editing tab
-# with a puzzle, a paused live search, and the solution found on each tab; and the exported
-# pictures of the puzzle and its solution.
+# with a puzzle, a paused live search, the solution found on each tab, "相違箇所" (where the two
+# solutions of another puzzle differ), and the exported pictures of a puzzle and its solution.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"

@@ -3,6 +3,7 @@
 
 #include "app/board_shapes.h"
 #include "app/live_search_painter.h"
+#include "model/answer_differences.h"
 #include "model/session.h"
 
 #include <QPainter>
@@ -42,12 +43,16 @@ bool isPathValue(int v) {
     return v >= 1 && v <= 99;
 }
 
-/// Half lines of an empty cell towards neighbours on the same path of `answer`.
-void drawAnswerLines(QPainter& painter, const Answer& answer, int cell, int value, QRgb colour) {
+/// Half lines of an empty cell towards neighbours on the same path of `answer`, leaving out
+/// neighbours that `varying` (when given) marks.
+void drawAnswerLines(QPainter& painter, const Answer& answer, int cell, int value, QRgb colour,
+                     const CellMask* varying = nullptr) {
     const QPoint origin = cellOrigin(cell);
-    for (Side side : AllSides)
-        if (answer.at(cell + sideStep(side)) == value)
+    for (Side side : AllSides) {
+        const int next = cell + sideStep(side);
+        if (answer.at(next) == value && !(varying && varying->test(next)))
             painter.fillRect(halfLineRect(origin, side), QColor(colour));
+    }
 }
 
 /// Calls `visit(cell)` for every board cell in row-major order.
@@ -71,11 +76,50 @@ const Answer* selectedAnswer(const Board& board, int viewIndex) {
     return &board.solutions[static_cast<std::size_t>(viewIndex) - 1];
 }
 
-/// The editing tab: cursor, a stored solution in light grey, the clues on top.
+/// The varying cells of the stored solutions, when the choice carries them for exactly the
+/// solutions stored now (two or more); otherwise null.
+const CellMask* storedVarying(const Board& board, const ViewChoice& choice) {
+    const VaryingCells* varying = choice.varying;
+    if (!varying || board.solutions.size() < 2 || varying->answerCount() != board.solutions.size())
+        return nullptr;
+    const CellMask& cells = varying->cells();
+    return cells.width == board.boardWidth && cells.height == board.boardHeight ? &cells : nullptr;
+}
+
+/// The varying cells filled light red.
+void fillVarying(QPainter& painter, const Board& board, const CellMask& varying) {
+    forEachBoardCell(board, [&](int cell) {
+        if (varying.test(cell))
+            painter.fillRect(cellFillRect(cellOrigin(cell)), QColor(board_colour::Varying));
+    });
+}
+
+/// The paths every stored solution shares, drawn as in the first one: half lines between
+/// empty cells and neighbours that do not vary; with `blanks`, the fixed cells that no path
+/// covers in yellow.
+void drawFixedPaths(QPainter& painter, const Board& board, const CellMask& varying, QRgb colour,
+                    bool blanks) {
+    const Answer& first = board.solutions.front();
+    forEachBoardCell(board, [&](int cell) {
+        const int v = first.at(cell);
+        if (board.boardCells[cell] > 0 || varying.test(cell)) return;
+        if (isPathValue(v))
+            drawAnswerLines(painter, first, cell, v, colour, &varying);
+        else if (blanks)
+            painter.fillRect(cellFillRect(cellOrigin(cell)), QColor(board_colour::Blank));
+    });
+}
+
+/// The editing tab: cursor, a stored solution in light grey (or, for "相違箇所", the varying
+/// cells in light red under the cursor and the shared paths in light grey), the clues on top.
 void paintEditing(QPainter& painter, const Board& board, const ViewChoice& choice) {
+    const CellMask* varying = choice.varyingView ? storedVarying(board, choice) : nullptr;
+    if (varying) fillVarying(painter, board, *varying);
     if (choice.viewHasFocus && board.onBoard(board.cursorCell))
         painter.fillRect(cellFillRect(cellOrigin(board.cursorCell)), QColor(board_colour::Cursor));
-    if (const Answer* answer = selectedAnswer(board, choice.viewIndex)) {
+    if (varying) {
+        drawFixedPaths(painter, board, *varying, board_colour::FaintLine, false);
+    } else if (const Answer* answer = selectedAnswer(board, choice.viewIndex)) {
         forEachBoardCell(board, [&](int cell) {
             const int v = answer->at(cell);
             if (board.boardCells[cell] == 0 && isPathValue(v))
@@ -85,18 +129,23 @@ void paintEditing(QPainter& painter, const Board& board, const ViewChoice& choic
     drawAllNumbers(painter, board);
 }
 
-/// A stored solution on its own: black paths, yellow cells that no path covers.
-void paintAnswer(QPainter& painter, const Board& board, const Answer& answer) {
+/// A stored solution on its own: black paths, yellow cells that no path covers, and light red
+/// under the paths of the cells `differing` (when given) marks.
+void paintAnswer(QPainter& painter, const Board& board, const Answer& answer,
+                 const CellMask* differing) {
     NumberPainter numbers(painter);
     forEachBoardCell(board, [&](int cell) {
         const int clue = board.boardCells[cell];
         const int v = answer.at(cell);
-        if (clue > 0)
+        if (clue > 0) {
             numbers.draw(cellOrigin(cell), clue);
-        else if (isPathValue(v))
+        } else if (isPathValue(v)) {
+            if (differing && differing->test(cell))
+                painter.fillRect(cellFillRect(cellOrigin(cell)), QColor(board_colour::Varying));
             drawAnswerLines(painter, answer, cell, v, board_colour::Ink);
-        else
+        } else {
             painter.fillRect(cellFillRect(cellOrigin(cell)), QColor(board_colour::Blank));
+        }
     });
 }
 
@@ -118,13 +167,23 @@ void paintBoard(QPainter& painter, QSize size, const Session& session, const Vie
 
     if (choice.selectedTab == 0) {
         paintEditing(painter, board, choice);
+    } else if (choice.varyingView) {
+        if (const CellMask* varying = storedVarying(board, choice)) {
+            fillVarying(painter, board, *varying);
+            drawFixedPaths(painter, board, *varying, board_colour::Ink, true);
+        }
+        drawAllNumbers(painter, board);
     } else if (choice.viewIndex > 0) {
         // The view list never lists more solutions than are stored; should it ever, the
         // clues alone are shown rather than reading past the stored solutions.
-        if (const Answer* answer = selectedAnswer(board, choice.viewIndex))
-            paintAnswer(painter, board, *answer);
-        else
+        if (const Answer* answer = selectedAnswer(board, choice.viewIndex)) {
+            const CellMask differing = choice.viewIndex >= 2
+                                           ? answerDifference(board.solutions.front(), *answer)
+                                           : CellMask();
+            paintAnswer(painter, board, *answer, choice.viewIndex >= 2 ? &differing : nullptr);
+        } else {
             drawAllNumbers(painter, board);
+        }
     } else if (searchInProgress(session.status.searchState) && search != nullptr) {
         paintLiveSearch(painter, board, *search);
     } else {

@@ -9,18 +9,23 @@ namespace corvane {
 
 struct Session;
 struct SearchSession;
+class VaryingCells;
 
 /// What the board view shows besides the board itself.
 struct ViewChoice {
     int selectedTab = 0;       // 0 editing tab, 1 search tab
     int viewIndex = 0;         // 0 the plain board, k stored solution k
     bool viewHasFocus = false; // the cursor is highlighted only while the view has the focus
+    bool varyingView = false;  // "相違箇所": where the stored solutions differ (viewIndex is 0)
+    const VaryingCells* varying = nullptr; // the stored solutions' varying cells; may be null
 };
 
 /// Paints the whole picture of a view of `size` pixels: white ground, dotted grid, border,
 /// then the puzzle with cursor and faint solution (editing tab), the clues alone, the live
-/// search (search tab while a search is running or paused; needs `search`) or a stored
-/// solution (search tab).
+/// search (search tab while a search is running or paused; needs `search`), a stored
+/// solution (search tab; from the second on, the cells where it differs from the first in
+/// light red under its paths) or the varying cells of the stored solutions in light red with
+/// the paths they all share (either tab; needs `choice.varying` in step with the solutions).
 void paintBoard(QPainter& painter, QSize size, const Session& session, const ViewChoice& choice,
                 const SearchSession* search);
 

@@ -28,6 +28,7 @@ inline constexpr QRgb Choice = qRgb(0, 0, 255);   // the latest choice
 inline constexpr QRgb Blank = qRgb(255, 255, 0);  // a cell that no path covers
 inline constexpr QRgb OpenLink = qRgb(0, 255, 0); // a live link touching another or no path
 inline constexpr QRgb Conflict = qRgb(255, 0, 0); // the cells of a contradiction
+inline constexpr QRgb Varying = qRgb(255, 200, 200); // cells where stored solutions differ
 } // namespace board_colour
 
 /// The four sides of a cell in drawing order, with their direction bits and index steps.

@@ -34,6 +34,17 @@ void BoardView::setSearchSession(const SearchSession* search) {
     update();
 }
 
+void BoardView::setVaryingView(bool on) {
+    if (on == varyingView_) return;
+    varyingView_ = on;
+    update();
+}
+
+void BoardView::setVaryingCells(const VaryingCells* varying) {
+    varying_ = varying;
+    update();
+}
+
 bool BoardView::handleBoardKey(int key, Qt::KeyboardModifiers modifiers) {
     switch (editCellByKey(session_, selectedTab_ == 0, key, modifiers)) {
     case EditOutcome::NotConsumed:
@@ -70,7 +81,7 @@ bool BoardView::event(QEvent* event) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    const ViewChoice choice{selectedTab_, viewIndex_, hasFocus()};
+    const ViewChoice choice{selectedTab_, viewIndex_, hasFocus(), varyingView_, varying_};
     composeBoardImage(offscreen_, size(), devicePixelRatioF(), session_, choice, search_);
     QPainter painter(this);
     painter.drawImage(0, 0, offscreen_);

@@ -10,6 +10,7 @@ namespace corvane {
 
 struct Session;
 struct SearchSession;
+class VaryingCells;
 
 class BoardView : public QWidget {
     Q_OBJECT
@@ -24,12 +25,17 @@ class BoardView : public QWidget {
     void setViewIndex(int index);
     /// Live search data for the search tab; may be null (no search was started).
     void setSearchSession(const SearchSession* search);
+    /// Shows "相違箇所", where the stored solutions differ, instead of the view index's picture.
+    void setVaryingView(bool on);
+    /// The stored solutions' varying cells, kept by the view list; may be null.
+    void setVaryingCells(const VaryingCells* varying);
     /// The cell editor; true when the key was consumed. Edits call refreshControls(false),
     /// cursor moves only repaint the view.
     bool handleBoardKey(int key, Qt::KeyboardModifiers modifiers);
 
     int selectedTab() const { return selectedTab_; }
     int viewIndex() const { return viewIndex_; }
+    bool varyingView() const { return varyingView_; }
 
   Q_SIGNALS:
     /// Double click: the window selects the editing tab by program (no tab-change handling)
@@ -49,6 +55,8 @@ class BoardView : public QWidget {
     const SearchSession* search_ = nullptr;
     int selectedTab_ = 0;
     int viewIndex_ = 0;
+    bool varyingView_ = false;
+    const VaryingCells* varying_ = nullptr;
     QImage offscreen_; // the picture is composed here, then copied to the screen at once
 };
 

@@ -10,6 +10,7 @@
 #include "app/save_file_dialog.h"
 #include "app/status_text.h"
 #include "app/tab_control.h"
+#include "app/view_list.h"
 #include "model/puzzle_reader.h"
 #include "model/puzzle_save.h"
 #include "search/search_driver.h"
@@ -36,9 +37,18 @@ constexpr int ButtonColumnWidth = 102; // client width right of the tab control'
 constexpr int ButtonColumnOffset = 16; // buttons start at R + 16
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 20;
+constexpr int StatusPanelHeight = 120;
+constexpr int StatusPanelMaxHeight = 130; // down to the debug field's top edge
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+/// Keeps the status panel at its usual height unless its text needs more: nine lines (paused,
+/// with a varying-cell count) take it down to the debug field's top edge.
+void fitStatusPanel(QLabel& panel) {
+    panel.resize(ButtonWidth,
+                 std::clamp(panel.sizeHint().height(), StatusPanelHeight, StatusPanelMaxHeight));
 }
 
 /// The first dropped item when it is a local file, otherwise an empty string.
@@ -99,6 +109,8 @@ void MainDialog::createControls() {
     viewSelector_ = new QComboBox(this);
     viewSelector_->addItem(QString::fromUtf8("通常画面"));
     viewSelector_->setMaxVisibleItems(6);
+    viewList_ = std::make_unique<ViewList>(*viewSelector_, session_.board);
+    boardView_->setVaryingCells(&viewList_->varying());
     statusPanel_ = new QLabel(this);
     statusPanel_->setFrameStyle(QFrame::Box | QFrame::Plain);
     statusPanel_->setLineWidth(1);
@@ -144,7 +156,9 @@ void MainDialog::refreshControls(bool repaintNow) {
         boardView_->repaint();
     else
         boardView_->update();
-    statusPanel_->setText(qs(statusText(session_.status, session_.board.solutions.size())));
+    statusPanel_->setText(qs(
+        statusText(session_.status, session_.board.solutions.size(), viewList_->varyingCount())));
+    fitStatusPanel(*statusPanel_);
     if (repaintNow) statusPanel_->repaint();
     applyEnableTable();
 }
@@ -201,25 +215,26 @@ void MainDialog::layoutMainDialog() {
     pauseButton_->setGeometry(x, 118, ButtonWidth, ButtonHeight);
     resumeButton_->setGeometry(x, 148, ButtonWidth, ButtonHeight);
     viewSelector_->setGeometry(x, 188, ButtonWidth, ButtonHeight);
-    statusPanel_->setGeometry(x, 228, ButtonWidth, 120);
+    statusPanel_->setGeometry(x, 228, ButtonWidth, StatusPanelHeight);
+    fitStatusPanel(*statusPanel_);
     debugStopStep_->setGeometry(x, 358, ButtonWidth, ButtonHeight);
     debugStopStep_->setHidden(session_.settings.debugMode == 0);
 }
 
 void MainDialog::addViewItem(const std::string& text) {
-    viewSelector_->addItem(qs(text));
+    viewList_->addAnswerItem(text);
 }
 
 void MainDialog::removeViewItem(int index) {
-    viewSelector_->removeItem(index);
+    viewList_->removeItem(index);
 }
 
 void MainDialog::selectViewItem(int index) {
-    viewSelector_->setCurrentIndex(index);
+    viewList_->select(index);
 }
 
 int MainDialog::selectedViewItem() const {
-    return viewSelector_->currentIndex();
+    return viewList_->selectedItem();
 }
 
 void MainDialog::focusViewList() {
@@ -369,7 +384,8 @@ void MainDialog::onEditingTabRequested() {
 }
 
 void MainDialog::onViewSelected(int index) {
-    boardView_->setViewIndex(index);
+    boardView_->setViewIndex(viewList_->answerOf(index));
+    boardView_->setVaryingView(viewList_->isVaryingItem(index));
     boardView_->update();
 }
 

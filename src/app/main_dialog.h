@@ -17,6 +17,7 @@ namespace corvane {
 class BoardView;
 class CommandMenu;
 class TabControl;
+class ViewList;
 struct SearchSession;
 
 /// The program's only top-level window. It owns the session and the search, implements the
@@ -111,6 +112,7 @@ class MainDialog : public QWidget, public MainWindow {
     QPushButton* pauseButton_ = nullptr;
     QPushButton* resumeButton_ = nullptr;
     QComboBox* viewSelector_ = nullptr;
+    std::unique_ptr<ViewList> viewList_; // the view list's items beside the stored answers
     QLabel* statusPanel_ = nullptr;
     QLineEdit* debugStopStep_ = nullptr;
     bool closeSeen_ = false;

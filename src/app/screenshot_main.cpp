@@ -1,11 +1,12 @@
-// Renders the main window offscreen into PNG files: editing, a paused search, a solution;
-// and the exported pictures of the puzzle and its solution.
+// Renders the main window offscreen into PNG files: editing, a paused search, a solution, where
+// the two solutions of another puzzle differ, and the exported pictures of a puzzle and solution.
 #include "app/main_dialog.h"
 #include "app/picture_command.h"
 #include "app/tab_control.h"
 #include "model/board.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +23,11 @@ struct Clue {
 };
 constexpr Clue PuzzleClues[] = {
     {1, 1, 5}, {3, 2, 4}, {7, 2, 6}, {6, 3, 3}, {7, 5, 1}, {1, 6, 6},
+    {8, 6, 3}, {4, 7, 2}, {8, 7, 4}, {9, 7, 2}, {4, 9, 5}, {8, 9, 1},
+};
+// The same with one clue 1 moved a cell to the left: two solutions, parting in 27 cells.
+constexpr Clue TwoSolutionClues[] = {
+    {1, 1, 5}, {3, 2, 4}, {7, 2, 6}, {6, 3, 3}, {6, 5, 1}, {1, 6, 6},
     {8, 6, 3}, {4, 7, 2}, {8, 7, 4}, {9, 7, 2}, {4, 9, 5}, {8, 9, 1},
 };
 
@@ -95,5 +101,15 @@ int main(int argc, char** argv) {
             std::printf("%s\n", qPrintable(path));
         }
     }
+
+    // The view "相違箇所", last in the list, of a puzzle with two solutions.
+    resetBoard(session.board, session.status, window, 10, 10);
+    for (const Clue& c : TwoSolutionClues) session.board.boardCells[cellIndex(c.x, c.y)] = c.number;
+    window.refreshControls(false);
+    window.startButton()->click();
+    ok = ok && session.status.searchState == SearchState::Finished &&
+         session.board.solutions.size() == 2;
+    window.viewSelector()->setCurrentIndex(window.viewSelector()->count() - 1);
+    ok = ok && save(window, dir, "varying-search.png");
     return ok ? 0 : 1;
 }

@@ -15,7 +15,8 @@ std::string elapsedTimeText(std::uint64_t elapsedMs) {
     return text;
 }
 
-std::string statusText(const SearchStatus& status, std::size_t solutionCount) {
+std::string statusText(const SearchStatus& status, std::size_t solutionCount,
+                       std::optional<std::size_t> varyingCells) {
     std::string text = "ステップ数\n" + std::to_string(status.stepCount) + "\n";
     text += "経過時間\n";
     text += status.startTime == 0 ? std::string("--:--:--.---") : elapsedTimeText(status.elapsedMs);
@@ -23,6 +24,7 @@ std::string statusText(const SearchStatus& status, std::size_t solutionCount) {
     if (status.searchState != SearchState::Idle)
         text += "解の個数\n" + std::to_string(solutionCount) + "\n";
     if (status.searchState == SearchState::Paused) text += "一時停止中！\n";
+    if (varyingCells) text += "相違マス数\n" + std::to_string(*varyingCells) + "\n";
     return text;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace corvane {
@@ -14,8 +15,11 @@ std::string elapsedTimeText(std::uint64_t elapsedMs);
 
 /// The status panel's text: one label line and one value line for the step count and the
 /// elapsed time ("--:--:--.---" while startTime is 0), the number of stored solutions unless
-/// Idle, and "一時停止中！" when Paused; every line ends with a line feed.
-std::string statusText(const SearchStatus& status, std::size_t solutionCount);
+/// Idle, "一時停止中！" when Paused, then "相違マス数" and the number of varying cells when
+/// given (the window gives it while two or more solutions are stored); every line ends with
+/// a line feed.
+std::string statusText(const SearchStatus& status, std::size_t solutionCount,
+                       std::optional<std::size_t> varyingCells = std::nullopt);
 
 /// Which of the main window's controls accept input in one search state.
 struct ControlEnables {

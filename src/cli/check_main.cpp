@@ -61,7 +61,7 @@ void checkOne(Shared& shared, std::size_t index) {
             text = "]";
         else
             text = jsonResultHead(file) + (o.solutions ? ",\"answers\":[]" : "");
-        text += jsonResultTail(result);
+        text += jsonResultTail(result, o.solutions);
     } else {
         text = plainResult(result);
     }

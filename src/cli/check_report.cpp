@@ -1,6 +1,7 @@
 // Plain and JSON renderings of the checker's results.
 #include "cli/check_report.h"
 
+#include "cli/varying_report.h"
 #include "model/board.h"
 
 #include <cstdio>
@@ -76,7 +77,7 @@ std::string plainResult(const CheckResult& r) {
     std::string out = r.file + ": " + r.message + "\n";
     out += "  steps " + std::to_string(r.steps) + ", " + std::to_string(r.elapsedMs) + " ms";
     if (r.direction != 0) out += ", direction " + std::to_string(r.direction);
-    return out + "\n";
+    return out + "\n" + plainVarying(r.varying);
 }
 
 std::string plainAnswer(const std::string& file, std::uint64_t k, const Answer& answer) {
@@ -115,13 +116,14 @@ std::string jsonResultHead(const std::string& file) {
     return "{\"file\":" + jsonString(file);
 }
 
-std::string jsonResultTail(const CheckResult& r) {
+std::string jsonResultTail(const CheckResult& r, bool withVaryingGrid) {
     return ",\"status\":\"" + std::string(statusName(r.status)) +
            "\",\"message\":" + jsonString(r.message) +
            ",\"solutions\":" + std::to_string(r.solutions) +
            ",\"steps\":" + std::to_string(r.steps) +
            ",\"elapsed_ms\":" + std::to_string(r.elapsedMs) +
-           ",\"direction\":" + std::to_string(r.direction) + "}\n";
+           ",\"direction\":" + std::to_string(r.direction) +
+           jsonVarying(r.varying, withVaryingGrid) + "}\n";
 }
 
 } // namespace corvane

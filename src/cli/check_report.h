@@ -1,14 +1,14 @@
 // Outcome of checking one puzzle file and its plain and JSON renderings.
 #pragma once
 
+#include "model/answer_differences.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace corvane {
-
-class Answer;
 
 /// How the check of one file ended.
 enum class CheckStatus {
@@ -30,6 +30,7 @@ struct CheckResult {
     std::uint64_t steps = 0;     // stepCount when the search ended
     std::uint64_t elapsedMs = 0; // search time in milliseconds
     int direction = 0;           // direction id searched; 0 when no search ran
+    VaryingCells varying;        // where the solutions found part
 };
 
 /// The JSON name of a status ("unique", "limit_reached", ...).
@@ -44,7 +45,8 @@ int exitStatusFor(const std::vector<CheckStatus>& statuses);
 /// A JSON string literal for UTF-8 text.
 std::string jsonString(std::string_view text);
 
-/// "FILE: MESSAGE" and an indented line with steps, milliseconds and direction.
+/// "FILE: MESSAGE", an indented line with steps, milliseconds and direction and, with two or
+/// more solutions, one with the number of varying cells.
 std::string plainResult(const CheckResult& result);
 
 /// The plain rendering of solution k: a heading and one line per board row.
@@ -54,8 +56,9 @@ std::string plainAnswer(const std::string& file, std::uint64_t k, const Answer& 
 std::string jsonAnswer(const Answer& answer);
 
 /// The fields of a result after the file name (and answers), closing the object; the JSON
-/// line of a file is  {"file":...[,"answers":[...]], + jsonResultTail(result)  .
-std::string jsonResultTail(const CheckResult& result);
+/// line of a file is  {"file":...[,"answers":[...]], + jsonResultTail(result)  . The grid of
+/// varying cells is written when `withVaryingGrid`.
+std::string jsonResultTail(const CheckResult& result, bool withVaryingGrid = false);
 
 /// The opening of a file's JSON object up to and including its file name.
 std::string jsonResultHead(const std::string& file);

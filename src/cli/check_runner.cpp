@@ -17,9 +17,14 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
     CheckResult result;
     result.file = session.board.currentFilePath;
     search.answerLimits.maxAnswers = 0; // the checker keeps no answers
-    search.answerObserver = printer;
+    // Every solution is observed, so the varying cells cover all found, none of them kept.
+    search.answerObserver = [&result, &printer](const Answer& answer, std::uint64_t k) {
+        result.varying.add(answer);
+        if (printer) printer(answer, k);
+    };
     session.status.searchState = SearchState::Running;
     if (!prepareSearch(session, search)) {
+        search.answerObserver = nullptr;
         session.status.searchState = SearchState::Idle;
         result.status = CheckStatus::Refused;
         result.message = window.lastMessage();
@@ -34,6 +39,7 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
             break;
         }
     }
+    search.answerObserver = nullptr; // it refers to this call's result
     updateElapsed(session.status);
     result.steps = session.status.stepCount;
     result.elapsedMs = session.status.elapsedMs;

@@ -21,8 +21,8 @@ using AnswerPrinter = std::function<void(const Answer&, std::uint64_t)>;
 using BoardObserver = std::function<void(const Board&)>;
 
 /// Searches the board already in `session` (whose window is `window`) and reports how it
-/// ended. No answer is kept; each one goes to `printer` when given. `limit` > 0 stops the
-/// search once that many solutions are found.
+/// ended. No answer is kept; each one goes to `printer` when given and into the result's
+/// varying cells. `limit` > 0 stops the search once that many solutions are found.
 CheckResult searchBoard(Session& session, SearchSession& search, const CheckWindow& window,
                         std::uint64_t limit, const AnswerPrinter& printer);
 

@@ -44,6 +44,8 @@ public:
     }
     /// Bytes held for the cells.
     std::size_t byteSize() const { return cells_.size(); }
+    /// The cell values row by row, width() values a row.
+    const std::vector<std::uint8_t>& bytes() const { return cells_; }
     bool operator==(const Answer&) const = default;
 
 private:

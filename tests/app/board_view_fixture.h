@@ -30,6 +30,7 @@ inline const QString Blue = "#0000ff";
 inline const QString Yellow = "#ffff00";
 inline const QString Green = "#00ff00";
 inline const QString Red = "#ff0000";
+inline const QString LightRed = "#ffc8c8";
 
 class BoardViewTest : public ::testing::Test {
   protected:

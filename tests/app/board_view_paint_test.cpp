@@ -1,5 +1,6 @@
 // Pixels of the board view: frame, cursor, numbers, and the pictures of stored solutions.
 #include "board_view_fixture.h"
+#include "model/answer_differences.h"
 
 namespace corvane::testing {
 namespace {
@@ -143,6 +144,66 @@ TEST_F(SolutionPictureTest, SearchTabWithoutSelectionShowsTheCluesOnly) {
         EXPECT_EQ(colourAt(img, 30, 11), White);
         EXPECT_FALSE(inkBox(img, 48, 0).isEmpty());
     }
+}
+
+/// A puzzle with two solutions: pair 3 and pair 2 swap the middle, pairs 1 and the corners
+/// stay. Varying cells: (3, 1), (4, 1), (2, 2), (4, 2), (2, 3), (4, 3), (3, 4), (4, 4).
+class VaryingPictureTest : public BoardViewTest {
+  protected:
+    VaryingCells varying;
+
+    void SetUp() override {
+        BoardViewTest::SetUp();
+        setBoard({"3 . . . 1", ". . 2 . .", ". . 3 . .", "2 . . . 1"});
+        addSolution({"3 3 . . 1", ". 3 2 2 1", ". 3 3 2 1", "2 2 2 2 1"});
+        addSolution({"3 3 3 3 1", ". 2 2 3 1", ". 2 3 3 1", "2 2 . . 1"});
+        for (const Answer& a : session.board.solutions) varying.add(a);
+        view->setVaryingCells(&varying);
+        session.board.cursorCell = cellIndex(2, 2);
+    }
+};
+
+TEST_F(VaryingPictureTest, SearchTabShowsVaryingCellsLightRedAndTheSharedPaths) {
+    view->setSelectedTab(1);
+    view->setVaryingView(true);
+    QImage img = picture();
+    EXPECT_EQ(countColour(img, img.rect(), LightRed), 8 * 23 * 23); // no path drawn over them
+    EXPECT_EQ(colourAt(img, 30, 30), LightRed);                     // (2, 2)
+    EXPECT_EQ(colourAt(img, 28, 11), Black);  // (2, 1) joins its clue on the left in both
+    EXPECT_EQ(colourAt(img, 35, 20), White);  // but not (2, 2) below, which varies
+    EXPECT_EQ(colourAt(img, 107, 40), Black); // pair 1 down the right edge
+    EXPECT_EQ(colourAt(img, 5, 30), Yellow);  // (1, 2) lies on no path in both
+    EXPECT_EQ(countColour(img, img.rect(), Yellow), 2 * 23 * 23);
+    EXPECT_FALSE(inkBox(img, 48, 24).isEmpty()); // the clues stay
+    // Varying cells that have not taken in every stored solution are not shown.
+    addSolution({"3 3 . . 1", ". 3 2 2 1", ". 3 3 2 1", "2 2 2 2 1"});
+    EXPECT_EQ(countColour(picture(), picture().rect(), LightRed), 0);
+    session.board.solutions.pop_back();
+
+    // Solution 1 draws what it has, with no light red; solution 2 has light red under its
+    // paths where it differs from solution 1, yellow where it leaves a cell empty.
+    view->setVaryingView(false);
+    view->setViewIndex(1);
+    img = picture();
+    EXPECT_EQ(countColour(img, img.rect(), LightRed), 0);
+    EXPECT_EQ(colourAt(img, 35, 20), Black);
+    view->setViewIndex(2);
+    img = picture();
+    EXPECT_EQ(colourAt(img, 30, 30), LightRed); // (2, 2) now on pair 2
+    EXPECT_EQ(colourAt(img, 36, 40), Black);    // its path down, over the light red
+    EXPECT_EQ(colourAt(img, 60, 5), LightRed);  // (3, 1) now on pair 3
+    EXPECT_EQ(colourAt(img, 100, 30), White);   // (5, 2) is as in solution 1
+    EXPECT_EQ(colourAt(img, 52, 80), Yellow);   // (3, 4) is empty in solution 2
+}
+
+TEST_F(VaryingPictureTest, EditingTabLaysVaryingCellsUnderCursorAndSharedPathsInLightGrey) {
+    view->setVaryingView(true);
+    QImage img = picture();
+    EXPECT_EQ(colourAt(img, 30, 30), Cyan); // the cursor on a varying cell
+    EXPECT_EQ(countColour(img, img.rect(), LightRed), 7 * 23 * 23);
+    EXPECT_EQ(colourAt(img, 28, 11), LightGrey);
+    EXPECT_EQ(colourAt(img, 35, 20), White);
+    EXPECT_EQ(colourAt(img, 5, 30), White); // no yellow on the editing tab
 }
 
 } // namespace

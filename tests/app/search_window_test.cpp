@@ -79,9 +79,13 @@ TEST_F(SearchWindowFixture, PausedAndResumedSearchFindsEverySolution) {
     EXPECT_EQ(answerer.boxes[0].caption, QString::fromUtf8("結果"));
     EXPECT_EQ(answerer.boxes[0].text, QString::fromUtf8("解は317個でした。"));
     EXPECT_EQ(window.session().board.solutions.size(), ManySolutionsCount);
-    EXPECT_EQ(window.viewSelector()->count(), int(ManySolutionsCount) + 1);
+    // "通常画面", one item per solution and "相違箇所" last.
+    EXPECT_EQ(window.viewSelector()->count(), int(ManySolutionsCount) + 2);
+    EXPECT_EQ(window.viewSelector()->itemText(int(ManySolutionsCount) + 1),
+              QString::fromUtf8("相違箇所"));
     EXPECT_EQ(status(),
-              QString::fromUtf8("ステップ数\n15516\n経過時間\n--:--:--.---\n解の個数\n317\n"));
+              QString::fromUtf8("ステップ数\n15516\n経過時間\n--:--:--.---\n解の個数\n317\n"
+                                "相違マス数\n131\n"));
     EXPECT_TRUE(window.startButton()->isEnabled());
     EXPECT_EQ(answerer.stuck, 0);
 }

@@ -38,6 +38,13 @@ TEST(StatusTextTest, PausedAddsTheNoticeAndAResumedSearchShowsNoTime) {
               "ステップ数\n50000\n経過時間\n--:--:--.---\n解の個数\n1\n");
 }
 
+TEST(StatusTextTest, VaryingCellCountComesLastWhenGiven) {
+    EXPECT_EQ(statusText(statusOf(SearchState::Paused, 7, 0, 0), 3, 12),
+              "ステップ数\n7\n経過時間\n--:--:--.---\n解の個数\n3\n一時停止中！\n相違マス数\n12\n");
+    EXPECT_EQ(statusText(statusOf(SearchState::Idle, 0, 0, 0), 2, 0),
+              "ステップ数\n0\n経過時間\n--:--:--.---\n相違マス数\n0\n");
+}
+
 TEST(StatusTextTest, ElapsedTimeFieldsRollOverAndHoursGrowPastTwoDigits) {
     EXPECT_EQ(elapsedTimeText(0), "00:00:00.000");
     EXPECT_EQ(elapsedTimeText(3599999), "00:59:59.999");

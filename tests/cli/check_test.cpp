@@ -138,7 +138,7 @@ TEST_F(CheckerFiles, JsonLinesCarryTheCountsAndTheDirectionSearched) {
                   "があります。\",\"solutions\":1,\"steps\":8,\"elapsed_ms\":" +
                   first.substr(first.find("\"elapsed_ms\":") + 13,
                                first.find(",\"direction") - first.find("\"elapsed_ms\":") - 13) +
-                  ",\"direction\":1024}");
+                  ",\"direction\":1024,\"varying_cells\":null}");
     EXPECT_NE(c.out.find("\"status\":\"multiple\",\"message\":\"解は2個でした。\",\"solutions\":2"),
               std::string::npos);
 
@@ -164,6 +164,46 @@ TEST_F(CheckerFiles, SolutionsAreStreamedAsRowsInBoardOrientation) {
     const std::string lonely = file("lonely.txt", "w3h1n1s1n2\r\n");
     const Captured none = runWith({"--json", "--solutions", lonely});
     EXPECT_NE(none.out.find("\"answers\":[],\"status\":\"refused\""), std::string::npos);
+}
+
+TEST_F(CheckerFiles, VaryingCellsTellWhereTheSolutionsFoundPart) {
+    const std::string two = file("two.txt", "w4h3s4n1n2n2n1\r\n");
+    const std::string three = file("three.txt", "w5h4s8n1s1n2n1n2s7\r\n");
+    const std::string unique = file("unique.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::string json;  // the varying fields at the end of the JSON line
+        std::string plain; // the line after the steps in the plain report
+    };
+    const std::vector<Case> cases{
+        {{two},
+         R"(,"varying_cells":8,"varying":[[1,1,1,1],[0,0,0,0],[1,1,1,1]]})",
+         "  varying cells 8\n"},
+        {{three},
+         R"(,"varying_cells":15,"varying":[[1,1,1,1,1],[1,1,1,0,1],[0,0,0,1,1],[1,1,1,1,0]]})",
+         "  varying cells 15\n"},
+        // The first two solutions in this direction part in 12 cells.
+        {{"--limit", "2", "--direction", "1027", three},
+         R"(,"varying_cells":12,"varying":[[1,1,1,1,1],[1,0,0,0,1],[0,0,0,1,1],[1,1,1,0,0]]})",
+         "  varying cells 12\n"},
+        {{"--limit", "1", three}, R"(,"varying_cells":null,"varying":null})", ""},
+        {{unique}, R"(,"varying_cells":null,"varying":null})", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        std::vector<std::string> json{"--json", "--solutions"};
+        json.insert(json.end(), c.args.begin(), c.args.end());
+        const std::string line = runWith(json).out;
+        ASSERT_GE(line.size(), c.json.size() + 1);
+        EXPECT_EQ(line.substr(line.size() - c.json.size() - 1), c.json + "\n");
+        // Without --solutions only the count is written.
+        json.erase(json.begin() + 1);
+        const std::string count = c.json.substr(0, c.json.find(",\"varying\":")) + "}\n";
+        const std::string countLine = runWith(json).out;
+        EXPECT_EQ(countLine.substr(countLine.size() - count.size()), count);
+        const std::string plain = runWith(c.args).out;
+        EXPECT_EQ(plain.substr(plain.find('\n', plain.find("  steps ")) + 1), c.plain);
+    }
 }
 
 TEST_F(CheckerFiles, KeepsNoAnswerWhilePrintingEach) {
