@@ -2,13 +2,13 @@
 #include "app/menu_commands.h"
 
 #include "app/command_menu.h"
+#include "app/exchange_commands.h"
 #include "app/main_dialog.h"
 
 namespace corvane {
 
 void installMenuCommands(MainDialog& window, CommandMenu& menu) {
-    (void)window;
-    (void)menu;
+    installExchangeCommands(window, menu);
 }
 
 } // namespace corvane
