@@ -4,6 +4,7 @@
 #include "cli/check_options.h"
 #include "cli/check_report.h"
 #include "cli/check_runner.h"
+#include "cli/check_sources.h"
 #include "cli/ordered_output.h"
 #include "model/board.h"
 
@@ -24,6 +25,7 @@ constexpr std::size_t WorkerStackBytes = std::size_t(32) << 20;
 struct Shared {
     const CheckOptions* options;
     OrderedOutput* output;
+    std::FILE* err;
     std::vector<CheckStatus>* statuses;
     std::atomic<std::size_t> next{0};
 };
@@ -46,7 +48,9 @@ void checkOne(Shared& shared, std::size_t index) {
             shared.output->stream(index, text);
         };
     }
-    const CheckResult result = checkFile(file, o.format, o.direction, o.limit, printer);
+    const CheckResult result = checkSource(file, o, printer);
+    if (!result.reason.empty())
+        std::fprintf(shared.err, "corvane-check: %s: %s\n", file.c_str(), result.reason.c_str());
     (*shared.statuses)[index] = result.status;
     std::string text;
     if (o.json) {
@@ -73,22 +77,28 @@ void* worker(void* arg) {
 } // namespace
 
 int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-    const ParsedOptions parsed = parseCheckOptions(args);
+    ParsedOptions parsed = parseCheckOptions(args);
     if (!parsed.options) {
         std::fprintf(err, "corvane-check: %s\n\n%s", parsed.error.c_str(), checkUsage().c_str());
         return 2;
     }
-    const CheckOptions& o = *parsed.options;
+    CheckOptions& o = *parsed.options;
     if (o.help) {
         std::fputs(checkUsage().c_str(), out);
         return 0;
+    }
+    const bool listsRead = readUrlLists(o, stdin, parsed.error);
+    if (!listsRead || o.files.empty()) {
+        std::fprintf(err, "corvane-check: %s\n",
+                     listsRead ? "no puzzle file or URL given" : parsed.error.c_str());
+        return 2;
     }
     unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, o.files.size()));
 
     OrderedOutput output(out);
     std::vector<CheckStatus> statuses(o.files.size(), CheckStatus::LoadFailed);
-    Shared shared{&o, &output, &statuses};
+    Shared shared{&o, &output, err, &statuses};
     pthread_attr_t attr;
     pthread_attr_init(&attr);
     pthread_attr_setstacksize(&attr, WorkerStackBytes);

@@ -17,7 +17,10 @@ struct CheckOptions {
     bool json = false;       // one JSON object per file per line
     unsigned jobs = 0;       // files checked at once; 0 = one per core
     bool help = false;       // print the usage text and do nothing else
-    std::vector<std::string> files;
+    bool emitUrl = false;    // add the puzzle's puzz.link URL to each report
+    bool emitPzprv3 = false; // add the pzprv3 text of the first solution to each report
+    std::vector<std::string> files;    // puzzle files and URLs, in the order named
+    std::vector<std::string> urlLists; // files of one URL per line ("-" = standard input)
 };
 
 /// Options, or the reason the command line cannot be used.
