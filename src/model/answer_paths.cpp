@@ -51,11 +51,39 @@ struct Grid {
     }
 };
 
+/// Quick tests that refuse most sets of cells no path covers without a search: the cells
+/// holding `v` must be connected, and a path steps between the two colours of a chessboard,
+/// so both colours have as many cells, or the ends' colour one more.
+bool mayHoldPath(const Grid& grid, const std::vector<int>& value, int v, int from, int to,
+                 int cells) {
+    const auto colour = [&grid](int cell) { return (grid.column(cell) + grid.row(cell)) & 1; };
+    int balance = 0; // cells of the colour of `from` minus the others
+    std::vector<std::uint8_t> reached(grid.size(), 0);
+    std::vector<int> queue{from};
+    reached[std::size_t(from)] = 1;
+    for (std::size_t k = 0; k < queue.size(); ++k) {
+        const int cell = queue[k];
+        balance += colour(cell) == colour(from) ? 1 : -1;
+        std::array<int, 4> around{};
+        const int n = grid.neighbours(cell, around);
+        for (int j = 0; j < n; ++j) {
+            const int next = around[std::size_t(j)];
+            if (value[std::size_t(next)] == v && !reached[std::size_t(next)]) {
+                reached[std::size_t(next)] = 1;
+                queue.push_back(next);
+            }
+        }
+    }
+    if (static_cast<int>(queue.size()) != cells) return false;
+    return colour(from) == colour(to) ? balance == 1 : balance == 0;
+}
+
 /// A path from `from` to `to` through every cell whose value is `v` (`cells` of them), or
 /// nullopt when there is none or `budget` runs out. Depth first, trying the neighbour with the
 /// fewest free neighbours first, so that a path with no choices is traced straight.
 std::optional<std::vector<int>> tracePath(const Grid& grid, const std::vector<int>& value, int v,
                                           int from, int to, int cells, long& budget) {
+    if (!mayHoldPath(grid, value, v, from, to, cells)) return std::nullopt;
     std::vector<std::uint8_t> used(grid.size(), 0);
     const auto freeNeighbours = [&](int cell) {
         std::array<int, 4> around{};
