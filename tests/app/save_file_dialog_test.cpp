@@ -156,6 +156,20 @@ TEST_F(SaveDialogFixture, GridFormatWithoutAnswerHasEmptyPreviewAndCancelChooses
     EXPECT_EQ(script.pending(), 0);
 }
 
+TEST_F(SaveDialogFixture, StartsAtPzprv3AfterAPzprv3Save) {
+    session.settings.fileFormat = FormatPzprv3; // listed after the three, as item 3
+    session.board.answerChoice = 1;
+    ModalScript script;
+    script.then([&](QWidget* modal) {
+        QFileDialog* dialog = asFileDialog(modal);
+        EXPECT_EQ(panelList(dialog, "formatList")->currentIndex(), 3);
+        EXPECT_EQ(panelList(dialog, "answerList")->currentIndex(), 1);
+        EXPECT_EQ(previewText(dialog), textOf(FormatPzprv3, 1));
+        rejectLater(dialog);
+    });
+    EXPECT_FALSE(runSaveDialog(session, "", nullptr).confirmed);
+}
+
 TEST_F(SaveDialogFixture, AnExistingFileIsReplacedOnlyAfterTheUserAgrees) {
     writeBytes(dir / "old.txt", "keep");
     QPointer<QWidget> fileDialog;
