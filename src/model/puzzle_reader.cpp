@@ -20,7 +20,7 @@ constexpr const char* LoadFailed = "ファイルのロードに失敗しまし�
 constexpr int UrlLine = -1;
 
 /// One of the original formats' parsers, which tell no reason of their own.
-ParseOutcome parseGrid(std::optional<ParsedPuzzle> puzzle, const char* name) {
+ParseOutcome withGenericReason(std::optional<ParsedPuzzle> puzzle, const char* name) {
     if (puzzle) return {std::move(puzzle), {}};
     return parseFailure(std::string("the text is no puzzle in the ") + name + " format");
 }
@@ -29,11 +29,11 @@ ParseOutcome parseInFormat(int format, std::string_view text,
                            const std::vector<std::u32string>& lines) {
     switch (format) {
     case FormatKavrin:
-        return parseGrid(parseKavrinLines(lines), "Kavrin");
+        return withGenericReason(parseKavrinLines(lines), "Kavrin");
     case FormatNsha:
-        return parseGrid(parseNshaLines(lines), "digit grid (n)");
+        return withGenericReason(parseNshaLines(lines), "digit grid (n)");
     case FormatNshaC:
-        return parseGrid(parseNshaCLines(lines), "character grid (nc)");
+        return withGenericReason(parseNshaCLines(lines), "character grid (nc)");
     case FormatPzprv3:
         return parsePzprv3Text(text);
     default:
