@@ -1,11 +1,13 @@
-// Fuzz target: any bytes as a puzzle file, read in every format. A failed read must leave the
-// board as it was; a successful one must give a sound board that the writer reproduces.
+// Fuzz target: any bytes as a puzzle file, read in every format, and as pasted text (a URL or
+// pzprv3 text). A failed read must leave the board as it was; a successful one must give a
+// sound board that the writers reproduce.
 #include "board_picture.h"
 #include "board_snapshot.h"
 #include "model/cp932_codec.h"
 #include "model/file_preview.h"
 #include "model/puzzle_reader.h"
 #include "model/puzzle_writer.h"
+#include "model/puzzlink_url.h"
 #include "recording_window.h"
 
 #include <cstdint>
@@ -66,8 +68,9 @@ void checkSoundBoard(const Session& session, const testing::RecordingWindow& win
         check(a.width() == b.boardWidth && a.height() == b.boardHeight, "answer size");
 }
 
-/// Writes the loaded puzzle again and reads it back: the same clues (format 0) or the same
-/// answer (formats 1 and 2, where the writer can hold its numbers).
+/// Writes the loaded puzzle again and reads it back: the same clues (format 0, pzprv3, a URL
+/// written as format 0) or the same answer (formats 1, 2 and pzprv3, where the writer can
+/// hold its numbers and, for pzprv3, trace its paths).
 void checkRoundTrip(const fs::path& folder, int format) {
     testing::RecordingWindow window;
     Session session(window, nullptr);
@@ -83,10 +86,33 @@ void checkRoundTrip(const fs::path& folder, int format) {
     writeFile(folder / "again", encodeCp932(*text));
     session.board.currentFilePath = (folder / "again").string();
     check(loadPuzzleFile(session, session.settings.fileFormat), "written text reads back");
-    if (first.solutions.empty())
+    // pzprv3 text gives its clues beside the answer; the grid formats derive them from it.
+    if (first.solutions.empty() || session.settings.fileFormat == FormatPzprv3)
         check(session.board.boardCells == first.boardCells, "same clues after round trip");
-    else
+    if (!first.solutions.empty())
         check(session.board.solutions == first.solutions, "same answer after round trip");
+}
+
+/// Reads `text` as a paste would, and a URL of what was read back to the same clues.
+void checkTextLoad(const std::string& text) {
+    testing::RecordingWindow window;
+    Session session(window, nullptr);
+    prepareSession(session, window, "kept.txt");
+    const testing::BoardSnapshot before(session, window);
+    if (!loadPuzzleText(session, text)) {
+        check(window.boxTexts() == std::vector<std::string>{"ファイルのロードに失敗しました"},
+              "one failure message for text");
+        check(testing::BoardSnapshot(session, window) == before, "failed text leaves the board");
+        return;
+    }
+    check(window.boxes.empty(), "no message on text success");
+    checkSoundBoard(session, window);
+    check(session.board.currentFilePath.empty(), "read text names no file");
+    const Board first = session.board;
+    const auto url = puzzlinkUrl(first);
+    if (!url) return; // a clue beyond what a URL holds
+    check(loadPuzzleText(session, *url), "written URL reads back");
+    check(session.board.boardCells == first.boardCells, "same clues through a URL");
 }
 
 } // namespace
@@ -96,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fs::path input = scratch.path / "input";
     writeFile(input, std::string(reinterpret_cast<const char*>(data), size));
 
-    for (int format = FormatKavrin; format <= FormatAuto; ++format) {
+    for (int format = FormatKavrin; format <= FormatPzprv3; ++format) {
         testing::RecordingWindow window;
         Session session(window, nullptr);
         prepareSession(session, window, input.string());
@@ -111,6 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(testing::BoardSnapshot(session, window) == before, "failure leaves the board");
         }
     }
+    checkTextLoad(std::string(reinterpret_cast<const char*>(data), size));
     const auto preview = readFilePreview(input);
     check(preview.has_value(), "preview of a regular file");
     return 0;

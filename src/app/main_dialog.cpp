@@ -4,6 +4,7 @@
 #include "app/board_view.h"
 #include "app/command_menu.h"
 #include "app/direction_dialog.h"
+#include "app/exchange_commands.h"
 #include "app/menu_commands.h"
 #include "app/new_board_dialog.h"
 #include "app/open_file_dialog.h"
@@ -306,16 +307,27 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
-    if (!firstDroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!firstDroppedFile(event->mimeData()).isEmpty() ||
+        !droppedPuzzleText(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
 void MainDialog::dragMoveEvent(QDragMoveEvent* event) {
-    if (!firstDroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!firstDroppedFile(event->mimeData()).isEmpty() ||
+        !droppedPuzzleText(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
 }
 
 void MainDialog::dropEvent(QDropEvent* event) {
     const QString path = firstDroppedFile(event->mimeData());
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) {
+        // A URL or pzprv3 text: read like a paste once the drop has been released.
+        const QString text = droppedPuzzleText(event->mimeData());
+        if (text.isEmpty()) return;
+        event->acceptProposedAction();
+        QTimer::singleShot(0, this, [this, text] { loadPuzzleFromText(*this, text); });
+        return;
+    }
     event->acceptProposedAction();
     if (session_.status.searchState == SearchState::Running) {
         beep(BeepKind::Exclamation);

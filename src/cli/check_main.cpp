@@ -5,6 +5,7 @@
 #include "cli/check_pictures.h"
 #include "cli/check_report.h"
 #include "cli/check_runner.h"
+#include "cli/check_sources.h"
 #include "cli/ordered_output.h"
 #include "model/board.h"
 #include "model/version.h"
@@ -26,6 +27,7 @@ constexpr std::size_t WorkerStackBytes = std::size_t(32) << 20;
 struct Shared {
     const CheckOptions* options;
     OrderedOutput* output;
+    std::FILE* err;
     std::vector<CheckStatus>* statuses;
     CheckPictures* pictures;
     std::atomic<std::size_t> next{0};
@@ -51,9 +53,10 @@ void checkOne(Shared& shared, std::size_t index) {
     }
     PictureJob pictures = shared.pictures->job(index);
     printer = pictures.observe(std::move(printer));
-    const CheckResult result =
-        checkFile(file, o.format, o.direction, o.limit, printer, pictures.boardObserver());
+    const CheckResult result = checkSource(file, o, printer, pictures.boardObserver());
     shared.pictures->finish(pictures);
+    if (!result.reason.empty())
+        std::fprintf(shared.err, "corvane-check: %s: %s\n", file.c_str(), result.reason.c_str());
     (*shared.statuses)[index] = result.status;
     std::string text;
     if (o.json) {
@@ -80,12 +83,12 @@ void* worker(void* arg) {
 } // namespace
 
 int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
-    const ParsedOptions parsed = parseCheckOptions(args);
+    ParsedOptions parsed = parseCheckOptions(args);
     if (!parsed.options) {
         std::fprintf(err, "corvane-check: %s\n\n%s", parsed.error.c_str(), checkUsage().c_str());
         return 2;
     }
-    const CheckOptions& o = *parsed.options;
+    CheckOptions& o = *parsed.options;
     if (o.help) {
         std::fputs(checkUsage().c_str(), out);
         return 0;
@@ -94,13 +97,19 @@ int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
         std::fprintf(out, "corvane-check %s\n", ProjectVersion);
         return 0;
     }
+    const bool listsRead = readUrlLists(o, stdin, parsed.error);
+    if (!listsRead || o.files.empty()) {
+        std::fprintf(err, "corvane-check: %s\n",
+                     listsRead ? "no puzzle file or URL given" : parsed.error.c_str());
+        return 2;
+    }
     unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());
     jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, o.files.size()));
 
     OrderedOutput output(out);
     std::vector<CheckStatus> statuses(o.files.size(), CheckStatus::LoadFailed);
     CheckPictures pictures(o, err);
-    Shared shared{&o, &output, &statuses, &pictures};
+    Shared shared{&o, &output, err, &statuses, &pictures};
     pthread_attr_t attr;
     pthread_attr_init(&attr);
     pthread_attr_setstacksize(&attr, WorkerStackBytes);

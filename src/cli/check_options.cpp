@@ -24,6 +24,8 @@ bool applyFormat(const std::string& v, CheckOptions& o) {
         o.format = 1;
     else if (v == "nc")
         o.format = 2;
+    else if (v == "pzprv3")
+        o.format = 4;
     else
         return false;
     return true;
@@ -84,7 +86,8 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
             haveValue = true;
         }
         if (name != "--format" && name != "--direction" && name != "--limit" && name != "-j" &&
-            name != "--jobs" && name != "--svg" && name != "--cell")
+            name != "--jobs" && name != "--svg" && name != "--cell" && name != "--urls" &&
+            name != "--emit")
             return {std::nullopt, "unknown option " + arg};
         if (!haveValue) {
             if (i + 1 >= args.size()) return {std::nullopt, "option " + name + " needs a value"};
@@ -102,6 +105,15 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
             const auto n = parseCount(value);
             ok = n && *n >= PictureOptions::MinCellSize && *n <= PictureOptions::MaxCellSize;
             if (ok) o.cellSize = static_cast<int>(*n);
+        } else if (name == "--urls") {
+            o.urlLists.push_back(value);
+        } else if (name == "--emit") {
+            if (value == "url")
+                o.emitUrl = true;
+            else if (value == "pzprv3")
+                o.emitPzprv3 = true;
+            else
+                ok = false;
         } else if (name == "--limit") {
             const auto n = parseCount(value);
             ok = n.has_value();
@@ -113,15 +125,22 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
         }
         if (!ok) return {std::nullopt, "invalid value for " + name + ": " + value};
     }
-    if (!o.help && !o.version && o.files.empty()) return {std::nullopt, "no puzzle file given"};
+    if (!o.help && !o.version && o.files.empty() && o.urlLists.empty())
+        return {std::nullopt, "no puzzle file given"};
     return {o, {}};
 }
 
 std::string checkUsage() {
-    return "Usage: corvane-check [options] FILE...\n"
-           "Searches each puzzle file exhaustively and reports how many solutions it has.\n"
+    return "Usage: corvane-check [options] FILE|URL...\n"
+           "Searches each puzzle file or puzz.link URL exhaustively and reports how many\n"
+           "solutions it has.\n"
            "\n"
-           "  --format auto|kavrin|n|nc   file format (default auto: recognised from the text)\n"
+           "  --format auto|kavrin|n|nc|pzprv3\n"
+           "                              file format (default auto: recognised from the text)\n"
+           "  --urls FILE                 check the URLs of FILE, one per line (- = standard\n"
+           "                              input; blank lines and lines starting with # skipped)\n"
+           "  --emit url|pzprv3           add the puzzle's URL, or the pzprv3 text of its first\n"
+           "                              solution (the puzzle alone without one), to reports\n"
            "  --direction auto|1022..1029 search direction (default auto: the recommended one)\n"
            "  --limit N                   stop once N solutions are found (default 0: exhaust)\n"
            "  --solutions                 print every solution as it is found (JSON: and the\n"

@@ -22,7 +22,10 @@ struct CheckOptions {
     bool version = false;    // print the program's version and do nothing else
     std::string svgDir;      // folder for SVG pictures of each puzzle and its first solution
     int cellSize = PictureOptions::DefaultCellSize; // pixels per cell of the pictures
-    std::vector<std::string> files;
+    bool emitUrl = false;    // add the puzzle's puzz.link URL to each report
+    bool emitPzprv3 = false; // add the pzprv3 text of the first solution to each report
+    std::vector<std::string> files;    // puzzle files and URLs, in the order named
+    std::vector<std::string> urlLists; // files of one URL per line ("-" = standard input)
 };
 
 /// Options, or the reason the command line cannot be used.

@@ -2,12 +2,12 @@
 #include "cli/check_pictures.h"
 
 #include "cli/check_options.h"
+#include "cli/check_sources.h"
 #include "model/file_bytes.h"
 #include "model/safe_write.h"
 #include "model/svg_picture.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <set>
 #include <system_error>
@@ -17,14 +17,6 @@ namespace corvane {
 namespace fs = std::filesystem;
 
 namespace {
-
-/// True when `text` starts with `prefix` (given in lower case), ignoring ASCII case.
-bool startsWithNoCase(const std::string& text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char wanted, char given) {
-               return std::tolower(static_cast<unsigned char>(given)) == wanted;
-           });
-}
 
 /// Writes one picture; the failure line when it cannot be written.
 std::optional<std::string> writePicture(const fs::path& path, const std::string& svg) {
@@ -39,7 +31,7 @@ std::optional<std::string> writePicture(const fs::path& path, const std::string&
 } // namespace
 
 bool isUrlArgument(const std::string& argument) {
-    return startsWithNoCase(argument, "http://") || startsWithNoCase(argument, "https://");
+    return isUrlSource(argument);
 }
 
 std::vector<std::string> pictureNames(const std::vector<std::string>& arguments) {

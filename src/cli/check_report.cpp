@@ -77,7 +77,10 @@ std::string plainResult(const CheckResult& r) {
     std::string out = r.file + ": " + r.message + "\n";
     out += "  steps " + std::to_string(r.steps) + ", " + std::to_string(r.elapsedMs) + " ms";
     if (r.direction != 0) out += ", direction " + std::to_string(r.direction);
-    return out + "\n" + plainVarying(r.varying);
+    out += "\n" + plainVarying(r.varying);
+    if (r.url.requested) out += "  url " + r.url.text.value_or("(none)") + "\n";
+    if (r.pzprv3.requested) out += r.pzprv3.text.value_or("  pzprv3 (none)\n");
+    return out;
 }
 
 std::string plainAnswer(const std::string& file, std::uint64_t k, const Answer& answer) {
@@ -112,6 +115,16 @@ std::string jsonAnswer(const Answer& answer) {
     return out + "]";
 }
 
+namespace {
+
+/// ,"name":TEXT for a requested text (null when it cannot be written); "" otherwise.
+std::string jsonEmitted(const char* name, const EmittedText& emitted) {
+    if (!emitted.requested) return {};
+    return std::string(",\"") + name + "\":" + (emitted.text ? jsonString(*emitted.text) : "null");
+}
+
+} // namespace
+
 std::string jsonResultHead(const std::string& file) {
     return "{\"file\":" + jsonString(file);
 }
@@ -123,7 +136,8 @@ std::string jsonResultTail(const CheckResult& r, bool withVaryingGrid) {
            ",\"steps\":" + std::to_string(r.steps) +
            ",\"elapsed_ms\":" + std::to_string(r.elapsedMs) +
            ",\"direction\":" + std::to_string(r.direction) +
-           jsonVarying(r.varying, withVaryingGrid) + "}\n";
+           jsonVarying(r.varying, withVaryingGrid) + jsonEmitted("url", r.url) +
+           jsonEmitted("pzprv3", r.pzprv3) + "}\n";
 }
 
 } // namespace corvane

@@ -4,6 +4,7 @@
 #include "model/answer_differences.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,11 +22,20 @@ enum class CheckStatus {
     LoadFailed
 };
 
+/// A text a report carries on request (--emit); `text` is empty when it cannot be written.
+struct EmittedText {
+    bool requested = false;
+    std::optional<std::string> text;
+};
+
 /// Everything reported about one file.
 struct CheckResult {
     std::string file;
     CheckStatus status = CheckStatus::LoadFailed;
     std::string message;         // the result or error box text, or the limit notice
+    std::string reason;          // why a read failed (for the error output); "" otherwise
+    EmittedText url;             // the puzzle's puzz.link URL
+    EmittedText pzprv3;          // pzprv3 text of the first solution, or of the puzzle alone
     std::uint64_t solutions = 0; // solutions found
     std::uint64_t steps = 0;     // stepCount when the search ended
     std::uint64_t elapsedMs = 0; // search time in milliseconds
@@ -45,8 +55,9 @@ int exitStatusFor(const std::vector<CheckStatus>& statuses);
 /// A JSON string literal for UTF-8 text.
 std::string jsonString(std::string_view text);
 
-/// "FILE: MESSAGE", an indented line with steps, milliseconds and direction and, with two or
-/// more solutions, one with the number of varying cells.
+/// "FILE: MESSAGE", an indented line with steps, milliseconds and direction, with two or more
+/// solutions one with the number of varying cells; then, when requested, a line "  url URL"
+/// and the pzprv3 text as it is.
 std::string plainResult(const CheckResult& result);
 
 /// The plain rendering of solution k: a heading and one line per board row.
@@ -57,7 +68,8 @@ std::string jsonAnswer(const Answer& answer);
 
 /// The fields of a result after the file name (and answers), closing the object; the JSON
 /// line of a file is  {"file":...[,"answers":[...]], + jsonResultTail(result)  . The grid of
-/// varying cells is written when `withVaryingGrid`.
+/// varying cells is written when `withVaryingGrid`; the fields "url" and "pzprv3" follow when
+/// requested (null when the text cannot be written).
 std::string jsonResultTail(const CheckResult& result, bool withVaryingGrid = false);
 
 /// The opening of a file's JSON object up to and including its file name.

@@ -13,8 +13,15 @@ namespace corvane {
 class MainWindow;
 struct SearchStatus;
 
-/// Puzzle text formats; the numbering is the order of the format lists.
-enum PuzzleFormat : int { FormatKavrin = 0, FormatNsha = 1, FormatNshaC = 2, FormatAuto = 3 };
+/// Puzzle text formats; the numbering is the order of the format lists (the save dialog
+/// lists pzprv3 after the three, where the open dialog has "自動判別").
+enum PuzzleFormat : int {
+    FormatKavrin = 0,
+    FormatNsha = 1,
+    FormatNshaC = 2,
+    FormatAuto = 3,
+    FormatPzprv3 = 4
+};
 
 /// One stored solution in board orientation, one byte per board cell: 0 = on no path,
 /// k = on the path of pair k. Values of 100 and more (only files bring them) are kept as 100,

@@ -13,7 +13,7 @@ enum class BeepKind { Simple, Exclamation };
 struct SaveChoice {
     bool confirmed = false;
     std::string path;   // the file chosen, UTF-8
-    int format = 0;     // PuzzleFormat 0..2
+    int format = 0;     // PuzzleFormat 0..2 or 4 (pzprv3)
     int answer = 0;     // 0 = the board's clues, k = stored answer k
 };
 

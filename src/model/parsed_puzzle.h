@@ -4,24 +4,38 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvane {
 
 /// A puzzle read from text: its size and one number per cell, row by row from the top.
-/// For the clue format the numbers are clues; for the grid formats they are an answer
-/// (the pair whose path covers the cell) from which the clues are derived.
+/// For the clue formats the numbers are clues; for the grid formats they are an answer
+/// (the pair whose path covers the cell) from which the clues are derived, unless the text
+/// gave the clues beside the answer (givenClues).
 struct ParsedPuzzle {
     int width = 0;
     int height = 0;
-    std::vector<int> cells;   // width * height numbers
-    bool holdsAnswer = false; // the grid formats
+    std::vector<int> cells;      // width * height numbers
+    bool holdsAnswer = false;    // the grid formats, and pzprv3 text with an answer
+    std::vector<int> givenClues; // with an answer: the clues as written; empty: endpoint rule
     std::string infoField1;   // UTF-8; only the grid format with a table sets them
     std::string infoField2;
 
     /// Number at column x, row y (both from 1).
     int at(int x, int y) const { return cells[std::size_t(y - 1) * width + (x - 1)]; }
 };
+
+/// A parse that says why it failed: a puzzle, or an empty one and the reason (English).
+struct ParseOutcome {
+    std::optional<ParsedPuzzle> puzzle;
+    std::string reason;
+};
+
+/// A failed parse with `reason`.
+inline ParseOutcome parseFailure(std::string reason) {
+    return {std::nullopt, std::move(reason)};
+}
 
 /// Parsers of the three formats over collected lines; nullopt when the text is malformed or
 /// the size is not 1..100 in both directions.

@@ -1,7 +1,9 @@
-// Reading a puzzle file into the board.
+// Reading a puzzle file, or a puzz.link URL / pzprv3 text, into the board.
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -11,11 +13,19 @@ struct Session;
 inline constexpr std::size_t MaxPuzzleFileBytes = 16u * 1024 * 1024;
 
 /// Reads the file named by session.board.currentFilePath in `requestedFormat` (PuzzleFormat
-/// 0..2, or 3 to recognise it). Once the file is read, the resolved format is stored in
-/// session.settings.fileFormat and saved before parsing. On success the board is replaced
-/// (with its answer for the grid formats) and the window is asked to re-lay itself out and
-/// refresh. On failure "ファイルのロードに失敗しました" is shown, false is returned and the
-/// board, its answers, the view list and the search status are as they were.
-bool loadPuzzleFile(Session& session, int requestedFormat);
+/// 0..2 or 4, or 3 to recognise it: pzprv3 text by its first non-blank line, a first line
+/// that is an http(s) URL as a puzz.link URL, anything else as before). Once the file is
+/// read, the resolved format is stored in session.settings.fileFormat and saved before
+/// parsing (not for a URL, which no format of the save dialog writes). On success the board
+/// is replaced (with its answer for the grid formats and pzprv3 text with lines) and the
+/// window is asked to re-lay itself out and refresh. On failure "ファイルのロードに失敗しました"
+/// is shown, `reason` (when given) says why in English, false is returned and the board, its
+/// answers, the view list and the search status are as they were.
+bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason = nullptr);
+
+/// Reads a puzz.link URL or pzprv3 text (UTF-8; the clipboard, a drop, a URL argument) as a
+/// load does, with the same failure contract; other text is refused. A read board has no
+/// file: currentFilePath becomes empty. The settings are not touched.
+bool loadPuzzleText(Session& session, std::string_view text, std::string* reason = nullptr);
 
 } // namespace corvane

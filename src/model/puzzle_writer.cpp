@@ -1,8 +1,9 @@
-// Writers of the clue line, the digit grid and the character grid formats.
+// Writers of the clue line, the digit grid and the character grid formats; pzprv3 text.
 #include "model/puzzle_writer.h"
 
 #include "model/board.h"
 #include "model/cell_alphabet.h"
+#include "model/pzprv3_text.h"
 
 #include <algorithm>
 
@@ -80,7 +81,8 @@ std::optional<std::string> formatNshaC(const Board& board, const Answer& answer)
 
 std::optional<std::string> formatPuzzleText(const Board& board, int format, int answerChoice) {
     if (format == FormatKavrin) return formatKavrin(board);
-    if (format != FormatNsha && format != FormatNshaC) return std::nullopt;
+    if (format != FormatNsha && format != FormatNshaC && format != FormatPzprv3)
+        return std::nullopt;
 
     const Answer* answer = nullptr;
     if (answerChoice >= 1) {
@@ -93,6 +95,7 @@ std::optional<std::string> formatPuzzleText(const Board& board, int format, int 
         return std::nullopt;
     }
     if (format == FormatNsha) return formatNsha(board, answer);
+    if (format == FormatPzprv3) return pzprv3Text(board, answer, LineEnd);
     if (!answer) return std::nullopt;
     return formatNshaC(board, *answer);
 }

@@ -10,7 +10,7 @@ struct Settings {
     int loopCount = 10000;    // search steps per slice
     int drawCount = 10;       // slices between two refreshes
     int debugMode = 0;        // non-zero: stop-step field shown, search pauses there
-    int fileFormat = 0;       // PuzzleFormat of the last file read or saved, 0..2
+    int fileFormat = 0;       // PuzzleFormat of the last file read or saved, 0..2, 4
     int directAutoSelect = 0; // non-zero: search in the recommended direction, no dialog
 };
 

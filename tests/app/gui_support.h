@@ -55,8 +55,10 @@ class ModalAnswerer {
             since_.start();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 boxes.push_back({box->windowTitle(), box->text(), box->icon()});
-                QTimer::singleShot(0, box, [box] {
+                QTimer::singleShot(0, box, [this, box] {
                     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+                    // The next box may open before the next poll, even at this one's address.
+                    seen_ = nullptr;
                 });
                 return;
             }

@@ -54,10 +54,11 @@ TEST_F(SaveDialogFixture, StartsAtSavedFormatAndAnswerAndShowsTheTextToBeWritten
         QFileDialog* dialog = asFileDialog(modal);
         QComboBox* formats = panelList(dialog, "formatList");
         QComboBox* answers = panelList(dialog, "answerList");
-        ASSERT_EQ(formats->count(), 3);
+        ASSERT_EQ(formats->count(), 4);
         EXPECT_EQ(formats->itemText(0), QString::fromUtf8("Kavrin形式"));
         EXPECT_EQ(formats->itemText(1), QString::fromUtf8("ｎ社形式"));
         EXPECT_EQ(formats->itemText(2), QString::fromUtf8("ｎ社ｃ形式"));
+        EXPECT_EQ(formats->itemText(3), QString::fromUtf8("pzprv3形式"));
         EXPECT_EQ(formats->currentIndex(), 1);
         ASSERT_EQ(answers->count(), 3);
         EXPECT_EQ(answers->itemText(0), QString::fromUtf8("なし"));
@@ -82,6 +83,18 @@ TEST_F(SaveDialogFixture, StartsAtSavedFormatAndAnswerAndShowsTheTextToBeWritten
         EXPECT_EQ(previewText(dialog), "");
         answers->setCurrentIndex(1);
         EXPECT_EQ(previewText(dialog), textOf(2, 1));
+
+        // pzprv3 after the three, its answer list as for the grid formats: answer 2 (pair 12
+        // without clues) is no paths between clues and cannot be written, answer 1 can.
+        formats->setCurrentIndex(3);
+        EXPECT_EQ(answers->currentIndex(), 2);
+        EXPECT_TRUE(answers->isEnabled());
+        EXPECT_EQ(previewText(dialog), "");
+        answers->setCurrentIndex(1);
+        EXPECT_EQ(previewText(dialog), textOf(FormatPzprv3, 1));
+        EXPECT_TRUE(previewText(dialog).endsWith("0 0 \n0 0 \n1 0 1 \n"));
+        answers->setCurrentIndex(0);
+        EXPECT_EQ(previewText(dialog), textOf(FormatPzprv3, 0));
 
         // A format change selects the save's answer again, not the one picked last.
         formats->setCurrentIndex(1);
@@ -141,6 +154,20 @@ TEST_F(SaveDialogFixture, GridFormatWithoutAnswerHasEmptyPreviewAndCancelChooses
     const SaveChoice choice = runSaveDialog(session, (dir / "puzzle.txt").string(), nullptr);
     EXPECT_FALSE(choice.confirmed);
     EXPECT_EQ(script.pending(), 0);
+}
+
+TEST_F(SaveDialogFixture, StartsAtPzprv3AfterAPzprv3Save) {
+    session.settings.fileFormat = FormatPzprv3; // listed after the three, as item 3
+    session.board.answerChoice = 1;
+    ModalScript script;
+    script.then([&](QWidget* modal) {
+        QFileDialog* dialog = asFileDialog(modal);
+        EXPECT_EQ(panelList(dialog, "formatList")->currentIndex(), 3);
+        EXPECT_EQ(panelList(dialog, "answerList")->currentIndex(), 1);
+        EXPECT_EQ(previewText(dialog), textOf(FormatPzprv3, 1));
+        rejectLater(dialog);
+    });
+    EXPECT_FALSE(runSaveDialog(session, "", nullptr).confirmed);
 }
 
 TEST_F(SaveDialogFixture, AnExistingFileIsReplacedOnlyAfterTheUserAgrees) {

@@ -3,6 +3,7 @@
 #include "cli/check_options.h"
 #include "cli/check_pictures.h"
 #include "cli/check_runner.h"
+#include "cli/check_sources.h"
 #include "cli/check_window.h"
 #include "model/puzzle_reader.h"
 #include "model/session.h"
@@ -247,7 +248,7 @@ TEST_F(CheckerFiles, SvgWritesEachLoadedPuzzleAndItsFirstSolution) {
     const Captured c =
         runWith({"--svg", out.string(), "--cell=20", "-j2", unique, two, lonely, broken});
     EXPECT_EQ(c.status, 2); // the refused and the unreadable file, as without pictures
-    EXPECT_TRUE(c.err.empty()) << c.err;
+    EXPECT_EQ(c.err.find("cannot"), std::string::npos) << c.err; // only the read's reason
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(out))
         names.push_back(entry.path().filename().string());
@@ -283,6 +284,88 @@ TEST_F(CheckerFiles, SvgWriteFailuresAreReportedAndExitWithTwo) {
                                ": not a regular file that can be replaced\n");
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "out" / "unique.svg"));
     EXPECT_NE(blocked.out.find("解は1個でした。"), std::string::npos);
+}
+
+TEST(CheckOptions, TakesUrlListsEmitsAndThePzprv3Format) {
+    const auto ok = parseCheckOptions(
+        {"--urls", "a.url", "--urls=-", "--emit", "url", "--emit=pzprv3", "--format", "pzprv3"});
+    ASSERT_TRUE(ok.options) << ok.error;
+    EXPECT_EQ(ok.options->urlLists, (std::vector<std::string>{"a.url", "-"}));
+    EXPECT_TRUE(ok.options->files.empty());
+    EXPECT_TRUE(ok.options->emitUrl && ok.options->emitPzprv3);
+    EXPECT_EQ(ok.options->format, 4);
+    EXPECT_FALSE(parseCheckOptions({"--emit", "svg", "a"}).options);
+    EXPECT_FALSE(parseCheckOptions({"--urls"}).options);
+}
+
+/// A puzzle with two solutions (pair 1 round pair 2 above or below) as a URL.
+const std::string TwoSolutionsUrl = "https://puzz.link/p?numlin/4/3/j1221j";
+
+TEST_F(CheckerFiles, UrlsAreCheckedLikeFilesAndReportTheirTexts) {
+    const Captured c = runWith({"--json", "--emit", "url", "--emit", "pzprv3", TwoSolutionsUrl});
+    EXPECT_EQ(c.status, 1);
+    EXPECT_NE(c.out.find("{\"file\":\"" + TwoSolutionsUrl + "\",\"status\":\"multiple\""),
+              std::string::npos)
+        << c.out;
+    EXPECT_NE(c.out.find(",\"url\":\"" + TwoSolutionsUrl + "\""), std::string::npos);
+    // The first solution's lines: pair 1 over the top row or under the bottom one.
+    const std::string top = "pzprv3\\nnumlin\\n3\\n4\\n. . . . \\n1 2 2 1 \\n. . . . \\n"
+                            "1 1 1 \\n0 1 0 \\n0 0 0 \\n1 0 0 1 \\n0 0 0 0 \\n";
+    const std::string bottom = "pzprv3\\nnumlin\\n3\\n4\\n. . . . \\n1 2 2 1 \\n. . . . \\n"
+                               "0 0 0 \\n0 1 0 \\n1 1 1 \\n0 0 0 0 \\n1 0 0 1 \\n";
+    EXPECT_TRUE(c.out.find(top) != std::string::npos || c.out.find(bottom) != std::string::npos)
+        << c.out;
+
+    // A puzzle without solutions: the puzzle alone; plain output carries both texts as lines.
+    const std::string none = "https://puzz.link/p?numlin/2/2/1221";
+    const Captured plain = runWith({"--emit", "url", "--emit", "pzprv3", none});
+    EXPECT_NE(
+        plain.out.find("  url " + none + "\npzprv3\nnumlin\n2\n2\n1 2 \n2 1 \n0 \n0 \n0 0 \n"),
+        std::string::npos)
+        << plain.out;
+
+    // A URL that cannot be read: the load failure, its reason on the error output.
+    const std::string broken = "https://puzz.link/p?numlin/4/3/j12-";
+    const Captured bad = runWith({"--json", "--emit", "url", broken});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(
+        bad.out.find("\"status\":\"load_failed\",\"message\":\"ファイルのロードに失敗しました\""),
+        std::string::npos);
+    EXPECT_NE(bad.out.find(",\"url\":null}"), std::string::npos);
+    EXPECT_EQ(bad.err, "corvane-check: " + broken + ": the number after '-' is cut off\n");
+}
+
+TEST_F(CheckerFiles, UrlListsAreReadInOrderSkippingBlankAndCommentLines) {
+    const std::string list =
+        file("puzzles.url", "# two puzzles\r\n\r\n  " + TwoSolutionsUrl + "  \r\n#x\n" +
+                                "https://puzz.link/p?numlin/2/1/11");
+    const std::string single = file("single.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    const Captured c = runWith({"--urls", list, single});
+    EXPECT_EQ(c.status, 1);
+    const auto fileAt = c.out.find(single + ": "), twoAt = c.out.find(TwoSolutionsUrl + ": "),
+               uniqueAt = c.out.find("https://puzz.link/p?numlin/2/1/11: 解は1個でした。");
+    ASSERT_NE(uniqueAt, std::string::npos) << c.out;
+    EXPECT_LT(fileAt, twoAt);
+    EXPECT_LT(twoAt, uniqueAt);
+
+    // "-" reads the list from standard input.
+    CheckOptions options;
+    options.urlLists = {"-"};
+    std::FILE* in = std::tmpfile();
+    std::fputs("#\nhttps://a?numlin/1/1/1\n\nhttps://b?numlin/1/1/2", in);
+    std::rewind(in);
+    std::string error;
+    ASSERT_TRUE(readUrlLists(options, in, error));
+    std::fclose(in);
+    EXPECT_EQ(options.files,
+              (std::vector<std::string>{"https://a?numlin/1/1/1", "https://b?numlin/1/1/2"}));
+
+    const Captured missing = runWith({"--urls", (dir / "missing.url").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot read the URL list"), std::string::npos);
+    const Captured empty = runWith({"--urls", file("empty.url", "# nothing\n")});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.err.find("no puzzle file or URL given"), std::string::npos);
 }
 
 } // namespace

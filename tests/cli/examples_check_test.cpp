@@ -81,5 +81,24 @@ TEST(ExampleChecks, EveryDirectionGivesTheSameAnswerToEachUniqueExample) {
     }
 }
 
+TEST(ExampleChecks, EachUrlListHasTheCountItsNameMeans) {
+    const std::string folder = CORVANE_EXAMPLES;
+    int status = -1;
+    runQuietly({"--urls", folder + "/unique.url"}, status);
+    EXPECT_EQ(status, 0);
+    const std::string two = runQuietly({"--json", "--urls", folder + "/two-solutions.url"}, status);
+    EXPECT_EQ(status, 1);
+    const auto lines = std::count(two.begin(), two.end(), '\n');
+    EXPECT_GE(lines, 1);
+    std::size_t found = 0;
+    for (std::size_t at = two.find("\"solutions\":2,"); at != std::string::npos;
+         at = two.find("\"solutions\":2,", at + 1))
+        ++found;
+    EXPECT_EQ(std::ptrdiff_t(found), lines) << two;
+    const std::string none = runQuietly({"--json", "--urls", folder + "/no-solution.url"}, status);
+    EXPECT_EQ(none.find("\"solutions\":1"), std::string::npos) << none;
+    EXPECT_EQ(none.find("\"solutions\":2"), std::string::npos) << none;
+}
+
 } // namespace
 } // namespace corvane

@@ -1,10 +1,13 @@
-// The example puzzles: each reads back, is recognised, and is rewritten byte for byte.
+// The example puzzles: each reads back, is recognised, and is rewritten byte for byte; each
+// goes through a URL and pzprv3 text unchanged.
 #include "format_fixture.h"
 #include "model/cp932_codec.h"
 #include "model/puzzle_writer.h"
+#include "model/puzzlink_url.h"
 
 #include <map>
 #include <optional>
+#include <sstream>
 
 namespace corvane {
 namespace {
@@ -14,6 +17,18 @@ using testing::readBytes;
 namespace fs = std::filesystem;
 
 struct ExamplesTest : testing::FormatFixture {
+    /// Every clue number occurs exactly twice and fits the editor's range.
+    void expectPairs() const {
+        std::map<int, int> count;
+        for (int c = 0; c < CellCount; ++c)
+            if (session.board.onBoard(c) && session.board.boardCells[std::size_t(c)] > 0)
+                ++count[session.board.boardCells[std::size_t(c)]];
+        for (const auto& [clue, n] : count) {
+            EXPECT_EQ(n, 2) << clue;
+            EXPECT_LE(clue, 99);
+        }
+    }
+
     /// True when the clues tile the board with straight paths: each pair's clues share a
     /// row or column and the segments between them cover every cell exactly once.
     bool tiledByStraightPaths() const {
@@ -61,12 +76,14 @@ std::optional<ExampleName> parseExampleName(const std::string& file) {
 }
 
 TEST_F(ExamplesTest, EveryExampleReadsBackAndIsRewrittenExactly) {
-    const std::map<std::string, int> formats{
-        {"kavrin", FormatKavrin}, {"nsha", FormatNsha}, {"nshac", FormatNshaC}};
+    const std::map<std::string, int> formats{{"kavrin", FormatKavrin},
+                                             {"nsha", FormatNsha},
+                                             {"nshac", FormatNshaC},
+                                             {"pzprv3", FormatPzprv3}};
     std::map<std::string, int> seen;
     for (const auto& entry : fs::directory_iterator(CORVANE_EXAMPLES_DIR)) {
         const std::string file = entry.path().filename().string();
-        if (file == "README.md") continue;
+        if (file == "README.md" || entry.path().extension() == ".url") continue;
         SCOPED_TRACE(file);
         const auto name = parseExampleName(file);
         ASSERT_TRUE(name);
@@ -81,27 +98,61 @@ TEST_F(ExamplesTest, EveryExampleReadsBackAndIsRewrittenExactly) {
         EXPECT_EQ(session.settings.fileFormat, format);
         EXPECT_EQ(session.board.boardWidth, name->width);
         EXPECT_EQ(session.board.boardHeight, name->height);
-        EXPECT_EQ(session.board.solutions.size(), format == FormatKavrin ? 0u : 1u);
-        const auto text = formatPuzzleText(session.board, format, format == FormatKavrin ? 0 : 1);
+        // A pzprv3 example of a puzzle without solution holds no answer.
+        const bool answered =
+            format != FormatKavrin && !(format == FormatPzprv3 && name->kind == "no-solution");
+        EXPECT_EQ(session.board.solutions.size(), answered ? 1u : 0u);
+        const auto text = formatPuzzleText(session.board, format, answered ? 1 : 0);
         ASSERT_TRUE(text);
         EXPECT_EQ(encodeCp932(*text), readBytes(entry.path()));
-
-        // Every clue number occurs exactly twice and fits the editor's range.
-        std::map<int, int> count;
-        for (int c = 0; c < CellCount; ++c)
-            if (session.board.onBoard(c) && session.board.boardCells[std::size_t(c)] > 0)
-                ++count[session.board.boardCells[std::size_t(c)]];
-        for (const auto& [clue, n] : count) {
-            EXPECT_EQ(n, 2) << clue;
-            EXPECT_LE(clue, 99);
-        }
+        expectPairs();
         if (name->kind == "unique") {
             EXPECT_TRUE(tiledByStraightPaths());
         }
+
+        // Through a URL: the same clues. Through pzprv3 text with the answer: the same clues
+        // and answer; the grid files of the no-solution examples hold bare clues, which are no
+        // paths and are refused, so their text holds the puzzle alone.
+        const Board before = session.board;
+        const auto url = puzzlinkUrl(before);
+        ASSERT_TRUE(url);
+        ASSERT_TRUE(loadPuzzleText(session, *url));
+        EXPECT_EQ(session.board.boardCells, before.boardCells);
+        EXPECT_TRUE(session.board.solutions.empty());
+        auto pzprv3 = formatPuzzleText(before, FormatPzprv3, answered ? 1 : 0);
+        EXPECT_EQ(pzprv3.has_value(), name->kind != "no-solution" || !answered);
+        if (!pzprv3) pzprv3 = formatPuzzleText(before, FormatPzprv3, 0);
+        ASSERT_TRUE(pzprv3 && loadPuzzleText(session, *pzprv3));
+        EXPECT_EQ(session.board.boardCells, before.boardCells);
+        EXPECT_EQ(session.board.solutions,
+                  name->kind == "no-solution" ? std::vector<Answer>() : before.solutions);
     }
     EXPECT_GE(seen["unique"], 3);
     EXPECT_GE(seen["two-solutions"], 1);
     EXPECT_GE(seen["no-solution"], 1);
+}
+
+TEST_F(ExamplesTest, EveryUrlListReadsBackAndIsRewrittenExactly) {
+    int lists = 0;
+    for (const std::string kind : {"unique", "two-solutions", "no-solution"}) {
+        SCOPED_TRACE(kind);
+        std::istringstream list(readBytes(fs::path(CORVANE_EXAMPLES_DIR) / (kind + ".url")));
+        int urls = 0;
+        for (std::string line; std::getline(list, line);) {
+            if (line.empty() || line[0] == '#') continue;
+            SCOPED_TRACE(line);
+            ASSERT_TRUE(loadPuzzleText(session, line));
+            EXPECT_EQ(puzzlinkUrl(session.board), line);
+            expectPairs();
+            if (kind == "unique") {
+                EXPECT_TRUE(tiledByStraightPaths());
+            }
+            ++urls;
+        }
+        EXPECT_GE(urls, 1);
+        ++lists;
+    }
+    EXPECT_EQ(lists, 3);
 }
 
 } // namespace

@@ -1,0 +1,105 @@
+// The checker's sources: files and URLs, URL lists, and the texts a report may carry.
+#include "cli/check_sources.h"
+
+#include "cli/check_options.h"
+#include "cli/check_window.h"
+#include "model/board.h"
+#include "model/puzzle_reader.h"
+#include "model/puzzlink_url.h"
+#include "model/pzprv3_text.h"
+#include "model/session.h"
+#include "search/search_session.h"
+
+#include <memory>
+
+namespace corvane {
+
+namespace {
+
+/// Longest line of a URL list that is read; longer lines are cut (and then refused).
+constexpr std::size_t LongestListLine = 1 << 20;
+
+/// Appends the URLs of one list read from `file`.
+void appendUrls(std::FILE* file, std::vector<std::string>& urls) {
+    std::string line;
+    const auto finishLine = [&] {
+        const std::size_t start = line.find_first_not_of(" \t\r");
+        const std::size_t end = line.find_last_not_of(" \t\r");
+        if (start != std::string::npos && line[start] != '#')
+            urls.push_back(line.substr(start, end - start + 1));
+        line.clear();
+    };
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        if (c == '\n')
+            finishLine();
+        else if (line.size() < LongestListLine)
+            line += static_cast<char>(c);
+    }
+    finishLine();
+}
+
+} // namespace
+
+bool isUrlSource(const std::string& source) {
+    return looksLikePuzzleUrl(source);
+}
+
+bool readUrlLists(CheckOptions& options, std::FILE* in, std::string& error) {
+    for (const std::string& list : options.urlLists) {
+        if (list == "-") {
+            appendUrls(in, options.files);
+            continue;
+        }
+        std::FILE* file = std::fopen(list.c_str(), "rb");
+        if (!file) {
+            error = "cannot read the URL list " + list;
+            return false;
+        }
+        appendUrls(file, options.files);
+        std::fclose(file);
+    }
+    return true;
+}
+
+CheckResult checkSource(const std::string& source, const CheckOptions& options,
+                        const AnswerPrinter& printer, const BoardObserver& loaded) {
+    CheckWindow window(options.direction);
+    Session session(window, nullptr); // no settings store: nothing is written
+    session.settings.directAutoSelect = options.direction == 0 ? 1 : 0;
+    std::string reason;
+    bool read;
+    if (isUrlSource(source)) {
+        read = loadPuzzleText(session, source, &reason);
+    } else {
+        session.board.currentFilePath = source;
+        read = loadPuzzleFile(session, options.format, &reason);
+    }
+    if (read && loaded) loaded(session.board);
+
+    CheckResult result;
+    std::optional<Answer> first;
+    if (read) {
+        // The first solution is kept only when its text is asked for.
+        AnswerPrinter observer = printer;
+        if (options.emitPzprv3)
+            observer = [&first, &printer](const Answer& answer, std::uint64_t k) {
+                if (!first) first = answer;
+                if (printer) printer(answer, k);
+            };
+        auto search = std::make_unique<SearchSession>();
+        result = searchBoard(session, *search, window, options.limit, observer);
+    } else {
+        result.status = CheckStatus::LoadFailed;
+        result.message = window.lastMessage();
+        result.reason = reason;
+    }
+    result.file = source;
+    result.url.requested = options.emitUrl;
+    result.pzprv3.requested = options.emitPzprv3;
+    if (read && options.emitUrl) result.url.text = puzzlinkUrl(session.board);
+    if (read && options.emitPzprv3)
+        result.pzprv3.text = pzprv3Text(session.board, first ? &*first : nullptr, "\n");
+    return result;
+}
+
+} // namespace corvane

@@ -1,0 +1,153 @@
+// The exchange commands: paste, copy and drop of puzz.link URLs and pzprv3 text in the window.
+#include "app/board_view.h"
+#include "app/command_menu.h"
+#include "app/main_dialog.h"
+#include "board_picture.h"
+#include "gui_support.h"
+#include "model/puzzlink_url.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+using testing::ModalAnswerer;
+
+const QString PuzzleUrl = "https://puzz.link/p?numlin/4/3/1h2j1h2";
+const std::vector<std::string> PuzzleClues{"1 . . 2", ". . . .", "1 . . 2"};
+/// The same puzzle with its answer: pair 1 down the left column, pair 2 down the right.
+const QString PuzzleWithAnswer = "pzprv3\nnumlin\n3\n4\n1 . . 2 \n. . . . \n1 . . 2 \n"
+                                 "0 0 0 \n0 0 0 \n0 0 0 \n1 0 0 1 \n1 0 0 1 \n";
+
+/// A shown, active main window with a 2 x 2 board that was read from a file.
+struct ExchangeWindowTest : ::testing::Test {
+    ExchangeWindowTest() : window(nullptr, Settings{}) {
+        window.show();
+        testing::setBoardPicture(session().board, {"1 2", "2 1"});
+        session().board.currentFilePath = "/somewhere/puzzle.txt";
+    }
+    Session& session() { return window.session(); }
+    /// Presses a shortcut; the window is made active first, as a box closed before may have
+    /// left no window active.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.boardView(), key, modifiers);
+    }
+    void paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        press(Qt::Key_V, Qt::ControlModifier);
+    }
+    std::vector<std::string> clues() { return testing::boardPicture(session().board); }
+    /// Drags `data` onto the window and drops it there.
+    void drop(QMimeData& data) {
+        const QPoint pos = window.rect().center();
+        QDragEnterEvent enter(pos, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.windowHandle(), &enter);
+        QDropEvent dropped(QPointF(pos), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.windowHandle(), &dropped);
+        QTest::qWait(20);
+    }
+
+    MainDialog window;
+    ModalAnswerer answerer;
+};
+
+TEST_F(ExchangeWindowTest, MenuHoldsTheCommandsWithTheirShortcuts) {
+    const std::pair<const char*, const char*> commands[] = {
+        {"URL・pzprv3を貼り付け", "Ctrl+V"},
+        {"URLをコピー", "Ctrl+C"},
+        {"pzprv3形式でコピー", "Ctrl+Shift+C"},
+    };
+    for (const auto& [text, keys] : commands) {
+        QAction* action = window.commandMenu()->command(QString::fromUtf8(text));
+        ASSERT_TRUE(action) << text;
+        EXPECT_EQ(action->shortcut(), QKeySequence(keys)) << text;
+    }
+}
+
+TEST_F(ExchangeWindowTest, PasteReadsAUrlOrPzprv3TextAsALoad) {
+    paste(PuzzleUrl);
+    EXPECT_EQ(clues(), PuzzleClues);
+    EXPECT_EQ(session().board.currentFilePath, ""); // a later save asks for a name
+    EXPECT_EQ(window.viewSelector()->count(), 1);
+    EXPECT_EQ(session().status.searchState, SearchState::Idle);
+
+    paste(PuzzleWithAnswer);
+    EXPECT_EQ(clues(), PuzzleClues);
+    EXPECT_EQ(window.viewSelector()->count(), 2);
+    EXPECT_EQ(session().status.searchState, SearchState::Finished);
+    EXPECT_TRUE(answerer.boxes.empty());
+
+    // Text that is neither, or a broken URL: the load error, and the board stays.
+    for (const QString& bad : {QString("w3h3n1"), QString("https://puzz.link/p?numlin/4/3/1-")}) {
+        answerer.boxes.clear();
+        paste(bad);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !answerer.boxes.empty(); }, 3000));
+        EXPECT_EQ(answerer.texts(),
+                  QStringList{QString::fromUtf8("ファイルのロードに失敗しました")});
+        EXPECT_EQ(window.viewSelector()->count(), 2);
+    }
+
+    // While a search runs: the exclamation beep and nothing read.
+    session().status.searchState = SearchState::Running;
+    QSignalSpy beeps(&window, &MainDialog::beeped);
+    paste(PuzzleUrl);
+    ASSERT_EQ(beeps.count(), 1);
+    EXPECT_EQ(beeps.at(0).at(0).value<BeepKind>(), BeepKind::Exclamation);
+    EXPECT_EQ(window.viewSelector()->count(), 2);
+}
+
+TEST_F(ExchangeWindowTest, CopyWritesTheUrlAndThePzprv3TextOfTheShownAnswer) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    paste(PuzzleWithAnswer);
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), PuzzleUrl);
+
+    // "通常画面" shown: the puzzle alone; "解 No.1" shown: its lines.
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(clipboard->text().startsWith("pzprv3\nnumlin\n3\n4\n1 . . 2 \n"));
+    EXPECT_TRUE(clipboard->text().endsWith("0 0 0 0 \n0 0 0 0 \n"));
+    window.viewSelector()->setCurrentIndex(1);
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboard->text(), PuzzleWithAnswer);
+    EXPECT_TRUE(answerer.boxes.empty());
+
+    // A clue the URL cannot hold, an answer that is no paths: refused, the clipboard kept.
+    session().board.boardCells[cellIndex(2, 2)] = LargestUrlClue + 1;
+    press(Qt::Key_C, Qt::ControlModifier);
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return answerer.boxes.size() == 2; }, 3000));
+    EXPECT_EQ(answerer.texts(),
+              QStringList(2, QString::fromUtf8("現在この条件でコピーする事は出来ません")));
+    EXPECT_EQ(clipboard->text(), PuzzleWithAnswer);
+}
+
+TEST_F(ExchangeWindowTest, DroppedUrlOrTextIsReadLikeAPaste) {
+    QMimeData link;
+    link.setData("text/uri-list", (PuzzleUrl + "\r\n").toUtf8());
+    drop(link);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return clues() == PuzzleClues; }, 2000));
+    EXPECT_EQ(session().board.currentFilePath, "");
+
+    QMimeData text;
+    text.setText(PuzzleWithAnswer);
+    drop(text);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.viewSelector()->count() == 2; }, 2000));
+
+    // Other text is no puzzle: the drop is not taken.
+    testing::setBoardPicture(session().board, {"1 2", "2 1"});
+    QMimeData other;
+    other.setText("hello");
+    drop(other);
+    EXPECT_EQ(clues(), (std::vector<std::string>{"1 2", "2 1"}));
+    EXPECT_TRUE(answerer.boxes.empty());
+}
+
+} // namespace
+} // namespace corvane
