@@ -19,10 +19,15 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
     search.answerLimits.maxAnswers = 0; // the checker keeps no answers
     search.answerObserver = printer;
     session.status.searchState = SearchState::Running;
-    if (!prepareSearch(session, search)) {
+    const Preparation prepared = prepareSearch(session, search);
+    if (prepared != Preparation::Ready) {
         session.status.searchState = SearchState::Idle;
-        result.status = CheckStatus::Refused;
+        // A contradiction among the clues is a verdict (no solution), not a refusal.
+        result.status =
+            prepared == Preparation::NoSolution ? CheckStatus::Unsolvable : CheckStatus::Refused;
         result.message = window.lastMessage();
+        if (prepared == Preparation::NoSolution)
+            result.direction = search.orientation.searchDirection;
         return result;
     }
     result.direction = search.orientation.searchDirection;

@@ -5,6 +5,7 @@
 #include "cli/check_window.h"
 #include "model/puzzle_reader.h"
 #include "model/session.h"
+#include "model/utf8_text.h"
 #include "search/search_session.h"
 
 #include "temp_dir.h"
@@ -151,6 +152,55 @@ TEST_F(CheckerFiles, SolutionsAreStreamedAsRowsInBoardOrientation) {
     const std::string lonely = file("lonely.txt", "w3h1n1s1n2\r\n");
     const Captured none = runWith({"--json", "--solutions", lonely});
     EXPECT_NE(none.out.find("\"answers\":[],\"status\":\"refused\""), std::string::npos);
+}
+
+TEST_F(CheckerFiles, ContradictingCluesAreAVerdictNotAFailure) {
+    // Pairs 1 and 2 must cross on a 2 x 2 board: the clues alone show there is no solution.
+    const std::string crossing = file("crossing.txt", "w2h2n1n2n2n1\r\n");
+    const std::string lonely = file("lonely.txt", "w3h1n1s1n2\r\n");
+    const std::string broken = file("broken.txt", "this is no puzzle\r\n");
+    struct Case {
+        std::string file, status;
+        int exit;
+    };
+    for (const Case& c : {Case{crossing, "unsolvable", 1}, Case{lonely, "refused", 2},
+                          Case{broken, "load_failed", 2}}) {
+        const Captured r = runWith({"--json", c.file});
+        EXPECT_EQ(r.status, c.exit) << c.file;
+        EXPECT_NE(r.out.find("\"status\":\"" + c.status + "\""), std::string::npos) << r.out;
+    }
+    const Captured plain = runWith({crossing});
+    EXPECT_EQ(plain.out.substr(0, plain.out.find('\n')), crossing + ": 明らかに解がありません");
+    EXPECT_EQ(runWith({crossing, lonely}).status, 2);
+}
+
+TEST(CheckReport, JsonStringsAreValidUtf8WhateverTheBytes) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"q\"b\\\n\x01", "\"q\\\"b\\\\\\n\\u0001\""},
+        {"問題", "\"問題\""},                       // valid UTF-8 is kept as it is
+        {"a\xff\x80z", "\"a\uFFFD\uFFFDz\""},       // each stray byte: one U+FFFD
+        {"\xe5\x95", "\"\uFFFD\uFFFD\""},           // a sequence cut off at the end
+        {"\xc0\xaf", "\"\uFFFD\uFFFD\""},           // an overlong "/"
+        {"\xed\xa0\x80", "\"\uFFFD\uFFFD\uFFFD\""}, // a surrogate
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(jsonString(text), expected) << ::testing::PrintToString(text);
+}
+
+TEST_F(CheckerFiles, FileNameThatIsNotUtf8GivesValidJsonAndItsBytes) {
+    const std::string name = file("bad\xff\x80.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    const Captured c = runWith({"--json", name});
+    EXPECT_EQ(c.status, 0);
+    const std::string line = c.out.substr(0, c.out.find('\n'));
+    EXPECT_EQ(codePointsToUtf8(utf8ToCodePoints(line)), line); // valid UTF-8 throughout
+    std::string hex;
+    for (unsigned char b : name) {
+        hex += "0123456789abcdef"[b >> 4];
+        hex += "0123456789abcdef"[b & 15];
+    }
+    EXPECT_EQ(line.substr(0, line.find(",\"status\"")),
+              "{\"file\":\"" + dir.path().string() + "/bad\uFFFD\uFFFD.txt\",\"file_bytes\":\"" +
+                  hex + "\"");
 }
 
 TEST_F(CheckerFiles, KeepsNoAnswerWhilePrintingEach) {
