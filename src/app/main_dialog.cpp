@@ -7,9 +7,11 @@
 #include "app/menu_commands.h"
 #include "app/new_board_dialog.h"
 #include "app/open_file_dialog.h"
+#include "app/puzzle_info_dialog.h"
 #include "app/save_file_dialog.h"
 #include "app/status_text.h"
 #include "app/tab_control.h"
+#include "app/unsaved_changes.h"
 #include "model/puzzle_reader.h"
 #include "model/puzzle_save.h"
 #include "search/search_driver.h"
@@ -124,7 +126,7 @@ void MainDialog::openFile(const std::string& path) {
 }
 
 bool MainDialog::mayReplacePuzzle() {
-    return true;
+    return settleUnsavedChanges(session_, this);
 }
 
 void MainDialog::errorBox(const std::string& text) {
@@ -145,6 +147,7 @@ void MainDialog::refreshControls(bool repaintNow) {
     else
         boardView_->update();
     statusPanel_->setText(qs(statusText(session_.status, session_.board.solutions.size())));
+    setWindowTitle(qs(windowTitleFor(session_.board)));
     if (repaintNow) statusPanel_->repaint();
     applyEnableTable();
 }
@@ -269,7 +272,13 @@ bool MainDialog::pumpMessages() {
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
-    // Nothing is saved at exit. A search running in the pump ends when it sees the flag.
+    // A search running in the pump ends when it sees the flag, unasked. Otherwise a modified
+    // puzzle is offered for saving first, and the window stays when the user cancels.
+    const bool searching = pumpDepth_ > 0 || session_.status.searchState == SearchState::Running;
+    if (!closeSeen_ && !searching && !settleUnsavedChanges(session_, this)) {
+        event->ignore();
+        return;
+    }
     closeSeen_ = true;
     event->accept();
 }
@@ -325,13 +334,15 @@ void MainDialog::onNewBoard() {
     if (runNewBoardDialog(session_, this)) {
         layoutMainDialog();
         refreshControls(false);
+        boardView_->setFocus(); // the digits typed next go to the new board
     }
 }
 
 void MainDialog::onLoad() {
     if (!loadButton_->isEnabled()) return;
     if (!mayReplacePuzzle()) return;
-    if (chooseOpenFile(session_, this)) loadPuzzleFile(session_, session_.board.openFormatChoice);
+    if (chooseOpenFile(session_, this) && loadPuzzleFile(session_, session_.board.openFormatChoice))
+        boardView_->setFocus(); // the digits typed next go to the loaded board
 }
 
 void MainDialog::onSave() {

@@ -3,12 +3,12 @@
 
 #include "app/command_menu.h"
 #include "app/main_dialog.h"
+#include "app/puzzle_info_dialog.h"
 
 namespace corvane {
 
 void installMenuCommands(MainDialog& window, CommandMenu& menu) {
-    (void)window;
-    (void)menu;
+    installPuzzleInfoCommand(window, menu);
 }
 
 } // namespace corvane

@@ -3,6 +3,7 @@
 
 #include <QShortcut>
 #include <QSignalSpy>
+#include <functional>
 
 namespace corvane::testing {
 namespace {
@@ -200,6 +201,42 @@ TEST_F(CellEditingTest, RightClickErasesOnlyOnTheEditingTabAndOnTheBoard) {
     EXPECT_EQ(cell(2, 2), 0);
     expectSearchReset();
     EXPECT_EQ(window.refreshCount, 3);
+}
+
+TEST_F(CellEditingTest, OnlyAnEditThatChangesAClueMarksThePuzzleModified) {
+    // Each row starts from an unmodified board with the cursor on the empty cell (1, 1).
+    struct Row {
+        const char* what;
+        std::function<void()> act;
+        bool modified;
+    };
+    const Row rows[] = {
+        {"digit", [&] { QTest::keyClick(view, '3'); }, true},
+        {"0 on an empty cell", [&] { QTest::keyClick(view, '0'); }, false},
+        {"erase an empty cell", [&] { QTest::keyClick(view, Qt::Key_Delete); }, false},
+        {"arrow", [&] { QTest::keyClick(view, Qt::Key_Right); }, false},
+        {"digit past 99", [&] { cell(1, 1) = 99, QTest::keyClick(view, '1'); }, false},
+        {"erase a clue", [&] { putCursor(2, 2), QTest::keyClick(view, Qt::Key_Space); }, true},
+        {"right click on a clue",
+         [&] {
+             QTest::mouseClick(view, Qt::RightButton, {}, {30, 30});
+         },
+         true},
+        {"right click on the search tab",
+         [&] {
+             view->setSelectedTab(1);
+             QTest::mouseClick(view, Qt::RightButton, {}, {30, 30});
+         },
+         false},
+    };
+    for (const Row& row : rows) {
+        setBoard({". . .", ". 5 .", ". . ."});
+        putCursor(1, 1);
+        view->setSelectedTab(0);
+        session.board.modified = false;
+        row.act();
+        EXPECT_EQ(session.board.modified, row.modified) << row.what;
+    }
 }
 
 TEST_F(CellEditingTest, DoubleClickAsksForTheEditingTabOnce) {

@@ -29,13 +29,13 @@ struct PuzzleSaveTest : testing::FormatFixture {
     }
 
     /// Runs the save command with the dialog confirming `path`, `format` and `answer`.
-    void save(const fs::path& path, int format, int answer, bool confirmed = true) {
+    bool save(const fs::path& path, int format, int answer, bool confirmed = true) {
         window.onSaveDialog = [=, this](const std::string& proposed) {
             proposedPath = proposed;
             answerChoiceAtDialog = session.board.answerChoice;
             return SaveChoice{confirmed, path.string(), format, answer};
         };
-        savePuzzleFile(session);
+        return savePuzzleFile(session);
     }
 
     /// Names of the files in the temporary folder (the settings file left out).
@@ -144,6 +144,34 @@ TEST_F(PuzzleSaveTest, WriteFailures) {
     EXPECT_TRUE(fs::is_directory(dir / "folder"));
     EXPECT_TRUE(fs::is_empty(dir / "folder"));
     EXPECT_EQ(folderFiles(), (std::vector<std::string>{"folder", "loop.txt"}));
+}
+
+TEST_F(PuzzleSaveTest, OnlyAWrittenFileIsASuccessAndClearsTheChange) {
+    fs::create_directory(dir / "folder");
+    struct Case {
+        const char* what;
+        fs::path path;
+        int format;
+        bool confirmed, written;
+    };
+    const Case cases[] = {
+        {"cancelled", target, FormatKavrin, false, false},
+        {"refused", target, FormatNshaC, true, false}, // format 2 needs an answer
+        {"write failed", dir / "folder", FormatKavrin, true, false},
+        {"written", target, FormatKavrin, true, true},
+    };
+    for (const Case& c : cases) {
+        session.board.modified = true;
+        EXPECT_EQ(save(c.path, c.format, 0, c.confirmed), c.written) << c.what;
+        EXPECT_EQ(session.board.modified, !c.written) << c.what;
+    }
+    // A new board or a load starts unmodified.
+    session.board.modified = true;
+    ASSERT_TRUE(loadPuzzleFile(session, FormatAuto));
+    EXPECT_FALSE(session.board.modified);
+    session.board.modified = true;
+    ASSERT_TRUE(resetBoard(session.board, session.status, window, 5, 5));
+    EXPECT_FALSE(session.board.modified);
 }
 
 TEST_F(PuzzleSaveTest, ReadOnlyFolderAndFile) {
