@@ -12,6 +12,7 @@
 #include "app/status_text.h"
 #include "app/tab_control.h"
 #include "app/unsaved_changes.h"
+#include "app/window_fit.h"
 #include "model/puzzle_reader.h"
 #include "model/puzzle_save.h"
 #include "search/search_driver.h"
@@ -26,6 +27,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -38,6 +40,8 @@ constexpr int ButtonColumnWidth = 102; // client width right of the tab control'
 constexpr int ButtonColumnOffset = 16; // buttons start at R + 16
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 20;
+constexpr int ColumnHeight = 388; // client height the column needs: the last field ends
+                                  // at y 378
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -81,6 +85,7 @@ void MainDialog::createControls() {
     tabs_->addTab(new QWidget, QString::fromUtf8("解答探索"));
     boardView_ = new BoardView(session_, this);
     boardView_->setSearchSession(search_.get());
+    windowFit_ = new WindowFit(this, boardView_);
 
     auto makeButton = [this](const char* text, void (MainDialog::*handler)()) {
         auto* button = new QPushButton(QString::fromUtf8(text), this);
@@ -180,19 +185,25 @@ void MainDialog::layoutMainDialog() {
     const Board& board = session_.board;
     const int cellsAcross = std::max(board.boardWidth, MinReservedCells);
     const int cellsDown = std::max(board.boardHeight, MinReservedCells);
-    const int displayWidth = BoardView::CellPixels * cellsAcross + 1;
-    const int displayHeight = BoardView::CellPixels * cellsDown + 1;
+    const QSize boardSize(BoardView::CellPixels * cellsAcross + 1,
+                          BoardView::CellPixels * cellsDown + 1);
+    const QMargins margins = tabs_->displayMargins();
+    // The board's own size, or less (scrolled) where the window would not fit its screen.
+    const QSize display = fittedDisplaySize(
+        boardSize, {windowFit_->clientRoom(), margins, ButtonColumnWidth, ColumnHeight,
+                    style()->pixelMetric(QStyle::PM_ScrollBarExtent)});
+    const int displayWidth = display.width();
+    const int displayHeight = display.height();
 
     // The tab control's rectangle (L, T, R, B) relative to its display area.
-    const QMargins margins = tabs_->displayMargins();
     const int left = -margins.left();
     const int top = -margins.top();
     const int right = displayWidth + margins.right();
     const int bottom = displayHeight + margins.bottom();
 
     tabs_->setGeometry(0, 0, right - left, bottom - top);
-    boardView_->setGeometry(-left, -top, displayWidth, displayHeight);
-    boardView_->raise();
+    windowFit_->placeBoard(QRect(-left, -top, displayWidth, displayHeight), boardSize);
+    const QSize previousSize = size();
     setFixedSize(right - left + ButtonColumnWidth, bottom - top);
 
     const int x = right + ButtonColumnOffset;
@@ -207,6 +218,7 @@ void MainDialog::layoutMainDialog() {
     statusPanel_->setGeometry(x, 228, ButtonWidth, 120);
     debugStopStep_->setGeometry(x, 358, ButtonWidth, ButtonHeight);
     debugStopStep_->setHidden(session_.settings.debugMode == 0);
+    windowFit_->centreAfterResize(previousSize);
 }
 
 void MainDialog::addViewItem(const std::string& text) {

@@ -17,6 +17,7 @@ namespace corvane {
 class BoardView;
 class CommandMenu;
 class TabControl;
+class WindowFit;
 struct SearchSession;
 
 /// The program's only top-level window. It owns the session and the search, implements the
@@ -73,6 +74,7 @@ class MainDialog : public QWidget, public MainWindow {
     QComboBox* viewSelector() const { return viewSelector_; }
     QLabel* statusPanel() const { return statusPanel_; }
     QLineEdit* debugStopStep() const { return debugStopStep_; }
+    WindowFit* windowFit() const { return windowFit_; }
 
   Q_SIGNALS:
     /// A beep was sounded (the platform beep carries no kind, so tests listen here).
@@ -113,6 +115,7 @@ class MainDialog : public QWidget, public MainWindow {
     QComboBox* viewSelector_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     QLineEdit* debugStopStep_ = nullptr;
+    WindowFit* windowFit_ = nullptr;
     bool closeSeen_ = false;
     int pumpDepth_ = 0;           // > 0 while the search driver delivers events
     bool enablesPending_ = false; // controls to enable once the current pump has finished
