@@ -5,7 +5,7 @@ corvane_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev fonts-ipafont-gothic
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    desktop-file-utils appstream man-db dpkg-dev file
+    desktop-file-utils appstream man-db dpkg-dev file qt6-qpa-plugins xvfb openbox
 )
 
 corvane_install_deps() {

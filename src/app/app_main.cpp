@@ -5,7 +5,6 @@
 #include "model/settings.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace corvane {
 
@@ -14,12 +13,8 @@ int runMainWindow(int argc, char** argv, const std::filesystem::path& configPath
     Settings settings;
     if (!store.loadConfig(settings)) store.saveConfig(settings);
 
+    // The window centres itself on its screen whenever its size changes.
     MainDialog window(&store, settings);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
     window.show();
     // The file named on the command line is read once the window is up, so a refusal's error
     // box has the window to sit on.

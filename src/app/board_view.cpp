@@ -45,6 +45,10 @@ void BoardView::setVaryingCells(const VaryingCells* varying) {
     update();
 }
 
+int BoardView::cursorCell() const {
+    return session_.board.cursorCell;
+}
+
 bool BoardView::handleBoardKey(int key, Qt::KeyboardModifiers modifiers) {
     switch (editCellByKey(session_, selectedTab_ == 0, key, modifiers)) {
     case EditOutcome::NotConsumed:
@@ -53,9 +57,11 @@ bool BoardView::handleBoardKey(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     case EditOutcome::CellChanged:
         session_.window.refreshControls(false);
+        Q_EMIT cursorShown();
         return true;
     case EditOutcome::CursorMoved:
         update();
+        Q_EMIT cursorShown();
         return true;
     }
     return true;
@@ -102,6 +108,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
+    Q_EMIT cursorShown();
     event->accept();
 }
 

@@ -36,11 +36,15 @@ class BoardView : public QWidget {
     int selectedTab() const { return selectedTab_; }
     int viewIndex() const { return viewIndex_; }
     bool varyingView() const { return varyingView_; }
+    /// The board's cursor cell.
+    int cursorCell() const;
 
   Q_SIGNALS:
     /// Double click: the window selects the editing tab by program (no tab-change handling)
     /// and calls refreshControls(false).
     void editingTabRequested();
+    /// An editor key or a click acted at the cursor: a scrolled board brings it into view.
+    void cursorShown();
 
   protected:
     bool event(QEvent* event) override;

@@ -27,6 +27,12 @@ bool isArrowKey(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
 }
 
+/// Stores a clue in a board cell; a different value marks the puzzle modified.
+void setClue(Board& board, int& cell, int value) {
+    if (cell != value) board.modified = true;
+    cell = value;
+}
+
 /// Moves the cursor one cell by an arrow key unless that would leave the board.
 bool moveCursor(Board& board, int key) {
     const int column = cellColumn(board.cursorCell);
@@ -68,12 +74,12 @@ EditOutcome editCellByKey(Session& session, bool editing, int key,
             return EditOutcome::Consumed;
         }
         resetSearchAfterEdit(session.status);
-        cell = static_cast<int>(value);
+        setClue(board, cell, static_cast<int>(value));
         return EditOutcome::CellChanged;
     }
     if (isEraseKey(key)) {
         resetSearchAfterEdit(session.status);
-        cell = 0;
+        setClue(board, cell, 0);
         return EditOutcome::CellChanged;
     }
     return moveCursor(board, key) ? EditOutcome::CursorMoved : EditOutcome::Consumed;
@@ -90,7 +96,7 @@ bool eraseCellByClick(Session& session, bool editing, int x, int y) {
     board.cursorCell = cellAtPixel(x, y);
     if (!editing || !board.onBoard(board.cursorCell)) return false;
     resetSearchAfterEdit(session.status);
-    board.boardCells[static_cast<std::size_t>(board.cursorCell)] = 0;
+    setClue(board, board.boardCells[static_cast<std::size_t>(board.cursorCell)], 0);
     return true;
 }
 

@@ -8,10 +8,13 @@
 #include "app/menu_commands.h"
 #include "app/new_board_dialog.h"
 #include "app/open_file_dialog.h"
+#include "app/puzzle_info_dialog.h"
 #include "app/save_file_dialog.h"
 #include "app/status_text.h"
 #include "app/tab_control.h"
+#include "app/unsaved_changes.h"
 #include "app/view_list.h"
+#include "app/window_fit.h"
 #include "model/puzzle_reader.h"
 #include "model/puzzle_save.h"
 #include "search/search_driver.h"
@@ -26,6 +29,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -40,6 +44,8 @@ constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 20;
 constexpr int StatusPanelHeight = 120;
 constexpr int StatusPanelMaxHeight = 130; // down to the debug field's top edge
+constexpr int ColumnHeight = 388; // client height the column needs: the last field ends
+                                  // at y 378
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -90,6 +96,7 @@ void MainDialog::createControls() {
     tabs_->addTab(new QWidget, QString::fromUtf8("解答探索"));
     boardView_ = new BoardView(session_, this);
     boardView_->setSearchSession(search_.get());
+    windowFit_ = new WindowFit(this, boardView_);
 
     auto makeButton = [this](const char* text, void (MainDialog::*handler)()) {
         auto* button = new QPushButton(QString::fromUtf8(text), this);
@@ -137,7 +144,7 @@ void MainDialog::openFile(const std::string& path) {
 }
 
 bool MainDialog::mayReplacePuzzle() {
-    return true;
+    return settleUnsavedChanges(session_, this);
 }
 
 void MainDialog::errorBox(const std::string& text) {
@@ -160,6 +167,7 @@ void MainDialog::refreshControls(bool repaintNow) {
     statusPanel_->setText(qs(
         statusText(session_.status, session_.board.solutions.size(), viewList_->varyingCount())));
     fitStatusPanel(*statusPanel_);
+    setWindowTitle(qs(windowTitleFor(session_.board)));
     if (repaintNow) statusPanel_->repaint();
     applyEnableTable();
 }
@@ -192,19 +200,25 @@ void MainDialog::layoutMainDialog() {
     const Board& board = session_.board;
     const int cellsAcross = std::max(board.boardWidth, MinReservedCells);
     const int cellsDown = std::max(board.boardHeight, MinReservedCells);
-    const int displayWidth = BoardView::CellPixels * cellsAcross + 1;
-    const int displayHeight = BoardView::CellPixels * cellsDown + 1;
+    const QSize boardSize(BoardView::CellPixels * cellsAcross + 1,
+                          BoardView::CellPixels * cellsDown + 1);
+    const QMargins margins = tabs_->displayMargins();
+    // The board's own size, or less (scrolled) where the window would not fit its screen.
+    const QSize display = fittedDisplaySize(
+        boardSize, {windowFit_->clientRoom(), margins, ButtonColumnWidth, ColumnHeight,
+                    style()->pixelMetric(QStyle::PM_ScrollBarExtent)});
+    const int displayWidth = display.width();
+    const int displayHeight = display.height();
 
     // The tab control's rectangle (L, T, R, B) relative to its display area.
-    const QMargins margins = tabs_->displayMargins();
     const int left = -margins.left();
     const int top = -margins.top();
     const int right = displayWidth + margins.right();
     const int bottom = displayHeight + margins.bottom();
 
     tabs_->setGeometry(0, 0, right - left, bottom - top);
-    boardView_->setGeometry(-left, -top, displayWidth, displayHeight);
-    boardView_->raise();
+    windowFit_->placeBoard(QRect(-left, -top, displayWidth, displayHeight), boardSize);
+    const QSize previousSize = size();
     setFixedSize(right - left + ButtonColumnWidth, bottom - top);
 
     const int x = right + ButtonColumnOffset;
@@ -220,6 +234,7 @@ void MainDialog::layoutMainDialog() {
     fitStatusPanel(*statusPanel_);
     debugStopStep_->setGeometry(x, 358, ButtonWidth, ButtonHeight);
     debugStopStep_->setHidden(session_.settings.debugMode == 0);
+    windowFit_->centreAfterResize(previousSize);
 }
 
 void MainDialog::addViewItem(const std::string& text) {
@@ -285,7 +300,13 @@ bool MainDialog::pumpMessages() {
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {
-    // Nothing is saved at exit. A search running in the pump ends when it sees the flag.
+    // A search running in the pump ends when it sees the flag, unasked. Otherwise a modified
+    // puzzle is offered for saving first, and the window stays when the user cancels.
+    const bool searching = pumpDepth_ > 0 || session_.status.searchState == SearchState::Running;
+    if (!closeSeen_ && !searching && !settleUnsavedChanges(session_, this)) {
+        event->ignore();
+        return;
+    }
     closeSeen_ = true;
     event->accept();
 }
@@ -352,13 +373,15 @@ void MainDialog::onNewBoard() {
     if (runNewBoardDialog(session_, this)) {
         layoutMainDialog();
         refreshControls(false);
+        boardView_->setFocus(); // the digits typed next go to the new board
     }
 }
 
 void MainDialog::onLoad() {
     if (!loadButton_->isEnabled()) return;
     if (!mayReplacePuzzle()) return;
-    if (chooseOpenFile(session_, this)) loadPuzzleFile(session_, session_.board.openFormatChoice);
+    if (chooseOpenFile(session_, this) && loadPuzzleFile(session_, session_.board.openFormatChoice))
+        boardView_->setFocus(); // the digits typed next go to the loaded board
 }
 
 void MainDialog::onSave() {

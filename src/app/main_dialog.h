@@ -18,6 +18,7 @@ class BoardView;
 class CommandMenu;
 class TabControl;
 class ViewList;
+class WindowFit;
 struct SearchSession;
 
 /// The program's only top-level window. It owns the session and the search, implements the
@@ -74,6 +75,7 @@ class MainDialog : public QWidget, public MainWindow {
     QComboBox* viewSelector() const { return viewSelector_; }
     QLabel* statusPanel() const { return statusPanel_; }
     QLineEdit* debugStopStep() const { return debugStopStep_; }
+    WindowFit* windowFit() const { return windowFit_; }
 
   Q_SIGNALS:
     /// A beep was sounded (the platform beep carries no kind, so tests listen here).
@@ -115,6 +117,7 @@ class MainDialog : public QWidget, public MainWindow {
     std::unique_ptr<ViewList> viewList_; // the view list's items beside the stored answers
     QLabel* statusPanel_ = nullptr;
     QLineEdit* debugStopStep_ = nullptr;
+    WindowFit* windowFit_ = nullptr;
     bool closeSeen_ = false;
     int pumpDepth_ = 0;           // > 0 while the search driver delivers events
     bool enablesPending_ = false; // controls to enable once the current pump has finished

@@ -5,12 +5,16 @@
 #include "app/exchange_commands.h"
 #include "app/main_dialog.h"
 #include "app/picture_command.h"
+#include "app/puzzle_info_dialog.h"
 
 namespace corvane {
 
 void installMenuCommands(MainDialog& window, CommandMenu& menu) {
     installExchangeCommands(window, menu);
+    menu.addSeparator();
     installPictureCommand(window, menu);
+    menu.addSeparator();
+    installPuzzleInfoCommand(window, menu);
 }
 
 } // namespace corvane

@@ -1,5 +1,6 @@
-// Renders the main window offscreen into PNG files: editing, a paused search, a solution, where
-// the two solutions of another puzzle differ, and the exported pictures of a puzzle and solution.
+// Renders the main window into PNG files: offscreen, editing, a paused search, a solution, where
+// the two solutions of another puzzle differ, and the exported pictures of a puzzle and solution;
+// with --big-board, a 40 x 40 board on the whole screen of a real X server.
 #include "app/main_dialog.h"
 #include "app/picture_command.h"
 #include "app/tab_control.h"
@@ -10,8 +11,11 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -42,12 +46,54 @@ bool save(QWidget& window, const QString& dir, const char* name) {
     return true;
 }
 
+/// A 40 x 40 board with a title, its cursor far from the top left, shown on a screen too
+/// small for it: the whole screen is saved, so the window's place on it shows too. Fails
+/// when the window does not lie inside the screen's available geometry.
+bool renderBigBoard(const QString& dir) {
+    // As when a file is loaded: the window is up before the board grows.
+    MainDialog window(nullptr, Settings{});
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    QTest::qWait(500); // the window manager frames and places the window
+    Session& session = window.session();
+    resetBoard(session.board, session.status, window, 40, 40);
+    for (int y = 1; y <= 40; ++y) {
+        session.board.boardCells[cellIndex(1 + (y * 7) % 12, y)] = y;
+        session.board.boardCells[cellIndex(40 - (y * 5) % 12, y)] = y;
+    }
+    session.board.infoField1 = "大きな盤";
+    session.board.infoField2 = "Corvane";
+    session.board.cursorCell = cellIndex(30, 28);
+    window.layoutMainDialog();
+    window.refreshControls(false);
+    window.activateWindow();
+    QTest::qWait(500);
+    QScreen* screen = window.screen();
+    const bool inside = screen->availableGeometry().contains(window.frameGeometry());
+    std::printf("screen %dx%d, window %dx%d at %d,%d\n", screen->geometry().width(),
+                screen->geometry().height(), window.frameGeometry().width(),
+                window.frameGeometry().height(), window.frameGeometry().x(),
+                window.frameGeometry().y());
+    const QString path = dir + "/big-board.png";
+    if (!screen->grabWindow(0).save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    if (!inside) std::fprintf(stderr, "the window does not fit its screen\n");
+    return inside;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("screenshots");
+    const bool bigBoard = argc > 1 && std::strcmp(argv[1], "--big-board") == 0;
+    const int dirArg = bigBoard ? 2 : 1;
+    const QString dir =
+        argc > dirArg ? QString::fromLocal8Bit(argv[dirArg]) : QString("screenshots");
     QDir().mkpath(dir);
+    if (bigBoard) return renderBigBoard(dir) ? 0 : 1;
 
     Settings settings;
     settings.loopCount = 100; // small slices, so the pause below catches the search early

@@ -159,9 +159,16 @@ std::string checkUsage() {
            "With two or more solutions found, the report counts the varying cells: the cells\n"
            "whose pair (or emptiness) is not the same in every solution found.\n"
            "\n"
+           "JSON status: unique, unique_with_blanks, multiple, none (the search found no\n"
+           "solution), unsolvable (the clues alone contradict each other), limit_reached,\n"
+           "refused (the puzzle is not valid) or load_failed. A file name that is not valid\n"
+           "UTF-8 shows each undecodable byte as U+FFFD in \"file\"; \"file_bytes\" then gives\n"
+           "the name's bytes in hexadecimal.\n"
+           "\n"
            "Exit status: 0 when every file has exactly one solution without empty cells,\n"
-           "1 when any file does not, 2 on a usage error, when a file was refused or could\n"
-           "not be read, or a picture could not be written.\n";
+           "1 when any file does not (no solution, including unsolvable, counts here),\n"
+           "2 on a usage error, when a file was refused or could not be read, or a picture\n"
+           "could not be written.\n";
 }
 
 } // namespace corvane

@@ -3,10 +3,20 @@
 
 #include "cli/varying_report.h"
 #include "model/board.h"
+#include "model/utf8_text.h"
 
 #include <cstdio>
 
 namespace corvane {
+
+namespace {
+
+/// `text` with every byte that starts no valid UTF-8 sequence replaced by U+FFFD.
+std::string validUtf8(std::string_view text) {
+    return codePointsToUtf8(utf8ToCodePoints(text));
+}
+
+} // namespace
 
 std::string_view statusName(CheckStatus status) {
     switch (status) {
@@ -18,6 +28,8 @@ std::string_view statusName(CheckStatus status) {
         return "multiple";
     case CheckStatus::None:
         return "none";
+    case CheckStatus::Unsolvable:
+        return "unsolvable";
     case CheckStatus::LimitReached:
         return "limit_reached";
     case CheckStatus::Refused:
@@ -43,7 +55,7 @@ int exitStatusFor(const std::vector<CheckStatus>& statuses) {
 
 std::string jsonString(std::string_view text) {
     std::string out = "\"";
-    for (unsigned char c : text) {
+    for (unsigned char c : validUtf8(text)) {
         switch (c) {
         case '"':
             out += "\\\"";
@@ -126,7 +138,18 @@ std::string jsonEmitted(const char* name, const EmittedText& emitted) {
 } // namespace
 
 std::string jsonResultHead(const std::string& file) {
-    return "{\"file\":" + jsonString(file);
+    std::string head = "{\"file\":" + jsonString(file);
+    if (validUtf8(file) != file) {
+        // The name shown is only readable; the bytes let a script open the file.
+        head += ",\"file_bytes\":\"";
+        for (unsigned char c : file) {
+            constexpr char Digits[] = "0123456789abcdef";
+            head += Digits[c >> 4];
+            head += Digits[c & 0xF];
+        }
+        head += '"';
+    }
+    return head;
 }
 
 std::string jsonResultTail(const CheckResult& r, bool withVaryingGrid) {

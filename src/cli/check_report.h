@@ -16,7 +16,8 @@ enum class CheckStatus {
     Unique,
     UniqueWithBlanks,
     Multiple,
-    None,
+    None,       // the search found no solution
+    Unsolvable, // the clues alone contradict each other: no solution, no search needed
     LimitReached,
     Refused,
     LoadFailed
@@ -52,7 +53,8 @@ std::string limitMessage(std::uint64_t limit);
 /// The process exit status for the outcomes of all files (2 beats 1 beats 0).
 int exitStatusFor(const std::vector<CheckStatus>& statuses);
 
-/// A JSON string literal for UTF-8 text.
+/// A JSON string literal for text meant to be UTF-8; each byte that is not part of a valid
+/// UTF-8 sequence becomes U+FFFD, so the literal is always valid JSON.
 std::string jsonString(std::string_view text);
 
 /// "FILE: MESSAGE", an indented line with steps, milliseconds and direction, with two or more
@@ -72,7 +74,8 @@ std::string jsonAnswer(const Answer& answer);
 /// requested (null when the text cannot be written).
 std::string jsonResultTail(const CheckResult& result, bool withVaryingGrid = false);
 
-/// The opening of a file's JSON object up to and including its file name.
+/// The opening of a file's JSON object up to and including its file name; a name that is not
+/// valid UTF-8 is followed by "file_bytes", its bytes in lowercase hexadecimal.
 std::string jsonResultHead(const std::string& file);
 
 } // namespace corvane

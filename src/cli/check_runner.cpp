@@ -23,11 +23,16 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
         if (printer) printer(answer, k);
     };
     session.status.searchState = SearchState::Running;
-    if (!prepareSearch(session, search)) {
+    const Preparation prepared = prepareSearch(session, search);
+    if (prepared != Preparation::Ready) {
         search.answerObserver = nullptr;
         session.status.searchState = SearchState::Idle;
-        result.status = CheckStatus::Refused;
+        // A contradiction among the clues is a verdict (no solution), not a refusal.
+        result.status =
+            prepared == Preparation::NoSolution ? CheckStatus::Unsolvable : CheckStatus::Refused;
         result.message = window.lastMessage();
+        if (prepared == Preparation::NoSolution)
+            result.direction = search.orientation.searchDirection;
         return result;
     }
     result.direction = search.orientation.searchDirection;

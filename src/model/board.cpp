@@ -34,6 +34,7 @@ bool resetBoard(Board& board, SearchStatus& status, MainWindow& window, int heig
     board.boardWidth = width;
     board.boardLastRowOffset = height * RowStride;
     fillEmpty(board);
+    board.modified = false;
     status.searchState = SearchState::Idle;
     board.cursorCell = FirstBoardCell;
     status.stepCount = 0;

@@ -74,6 +74,8 @@ struct Board {
     std::string currentFilePath;             // UTF-8; no length limit
     int openFormatChoice = FormatKavrin;     // last format confirmed in the open dialog, 0..3
     int answerChoice = 0;                    // answer a save writes: 0 = clues, k = answer k
+    bool modified = false;                   // clues or info fields edited since the last
+                                             // load, save or new board
 
     Board();
     /// True when the cell index lies on the board.
@@ -96,8 +98,8 @@ inline std::uint64_t solutionTotal(const Board& board) {
 /// Empties `solutions` and the view list down to "通常画面", which it selects.
 void clearSolutions(Board& board, MainWindow& window);
 
-/// Makes a new empty board. Returns false and changes nothing unless width <= 100 and
-/// 1 <= height <= 100 (callers check width >= 1 first; width < 1 is refused too).
+/// Makes a new empty board, not modified. Returns false and changes nothing unless width <= 100
+/// and 1 <= height <= 100 (callers check width >= 1 first; width < 1 is refused too).
 bool resetBoard(Board& board, SearchStatus& status, MainWindow& window, int height, int width);
 
 } // namespace corvane

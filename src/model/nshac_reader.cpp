@@ -32,15 +32,19 @@ class CharacterTable {
         const auto it = positions_.find(c);
         return it == positions_.end() ? -1 : it->second;
     }
-    bool holdsAll(std::u32string_view line) const {
-        for (char32_t c : line)
-            if (position(c) < 0) return false;
-        return true;
-    }
 
   private:
     std::unordered_map<char32_t, int> positions_;
 };
+
+/// True for a line after the first grid row that ends the grid: an info line (":") or a
+/// comment line ("0"), unless that first character is one of the table's own, as a custom
+/// table may make it.
+bool endsGrid(std::u32string_view line, const CharacterTable& table) {
+    if (line.empty()) return true;
+    const char32_t c = line.front();
+    return (c == U':' || c == U'0') && table.position(c) < 0;
+}
 
 } // namespace
 
@@ -73,14 +77,14 @@ std::optional<ParsedPuzzle> parseNshaCLines(const std::vector<std::u32string>& l
     if (first == lines.size()) return std::nullopt;
 
     // The grid: the first line fixes the width. A following line ends the grid when it is a
-    // separator or holds a character outside the table (whatever its length); a line wholly
-    // of table characters must have the same length.
+    // separator, an info line or a comment line; any other line is a grid row and must have
+    // the same length, so a mistyped row fails the read instead of cutting the board short.
     const std::size_t width = lines[first].size();
     if (width > MaxBoardSide) return std::nullopt;
     std::size_t end = first + 1;
     for (; end < lines.size(); ++end) {
         const std::u32string_view line = lines[end];
-        if (isSeparator(line) || !table.holdsAll(line)) break;
+        if (isSeparator(line) || endsGrid(line, table)) break;
         if (line.size() != width) return std::nullopt;
         if (end - first + 1 > MaxBoardSide) return std::nullopt;
     }
@@ -88,6 +92,7 @@ std::optional<ParsedPuzzle> parseNshaCLines(const std::vector<std::u32string>& l
     puzzle.width = static_cast<int>(width);
     puzzle.height = static_cast<int>(end - first);
     puzzle.cells.reserve(width * (end - first));
+    // A character outside the table, in any row, is a cell on no path.
     for (std::size_t y = first; y < end; ++y)
         for (char32_t c : lines[y]) puzzle.cells.push_back(std::max(0, table.position(c)));
     return puzzle;

@@ -10,11 +10,11 @@
 
 namespace corvane {
 
-void savePuzzleFile(Session& session) {
+bool savePuzzleFile(Session& session) {
     Board& board = session.board;
     board.answerChoice = session.window.selectedViewItem();
     const SaveChoice choice = session.window.saveDialog(board.currentFilePath);
-    if (!choice.confirmed) return;
+    if (!choice.confirmed) return false;
     board.currentFilePath = choice.path;
     session.settings.fileFormat = choice.format;
     board.answerChoice = choice.answer;
@@ -24,10 +24,14 @@ void savePuzzleFile(Session& session) {
     const auto text = formatPuzzleText(board, session.settings.fileFormat, board.answerChoice);
     if (!text) {
         session.window.errorBox("現在この条件でセーブする事は出来ません");
-        return;
+        return false;
     }
-    if (!writeFileReplacing(filePathFromUtf8(board.currentFilePath), encodeCp932(*text)))
+    if (!writeFileReplacing(filePathFromUtf8(board.currentFilePath), encodeCp932(*text))) {
         session.window.errorBox("ファイルのセーブに失敗しました");
+        return false;
+    }
+    board.modified = false;
+    return true;
 }
 
 } // namespace corvane

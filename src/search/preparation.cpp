@@ -12,19 +12,19 @@ namespace corvane {
 
 namespace {
 
-bool obviouslyUnsolvable(Session& session) {
+Preparation obviouslyUnsolvable(Session& session) {
     // The view shows the engine state of the contradiction before the message.
     session.window.refreshControls(true);
     session.window.errorBox("明らかに解がありません");
-    return false;
+    return Preparation::NoSolution;
 }
 
 } // namespace
 
-bool prepareSearch(Session& session, SearchSession& search) {
+Preparation prepareSearch(Session& session, SearchSession& search) {
     int pairCount = 0;
-    if (!validateBoard(session, pairCount)) return false;
-    if (!chooseSearchDirection(session, search.orientation, pairCount)) return false;
+    if (!validateBoard(session, pairCount)) return Preparation::Refused;
+    if (!chooseSearchDirection(session, search.orientation, pairCount)) return Preparation::Refused;
 
     clearSolutions(session.board, session.window);
     search.firstAnswerHasBlanks = false;
@@ -58,7 +58,7 @@ bool prepareSearch(Session& session, SearchSession& search) {
     }
     updateElapsed(session.status);
     session.window.refreshControls(true);
-    return true;
+    return Preparation::Ready;
 }
 
 } // namespace corvane

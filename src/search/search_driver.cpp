@@ -28,7 +28,7 @@ bool startSearch(Session& session, SearchSession& search) {
     // A search started from inside the pump of another one replaces it; the outer driver
     // sees the new generation and leaves at once.
     ++search.searchGeneration;
-    if (!prepareSearch(session, search)) {
+    if (prepareSearch(session, search) != Preparation::Ready) {
         session.status.searchState = SearchState::Idle;
         session.status.startTime = 0;
         session.window.refreshControls(true);

@@ -202,6 +202,25 @@ TEST_F(CellEditingTest, RightClickErasesOnlyOnTheEditingTabAndOnTheBoard) {
     EXPECT_EQ(window.refreshCount, 3);
 }
 
+TEST_F(CellEditingTest, OnlyAnEditThatChangesAClueMarksThePuzzleModified) {
+    // Each row starts unmodified with the cursor on the empty cell (1, 1); clue 5 is at (2, 2).
+    const std::pair<Qt::Key, bool> keys[] = {
+        {Qt::Key_3, true}, {Qt::Key_0, false}, {Qt::Key_Delete, false}, {Qt::Key_Right, false}};
+    for (auto [key, modified] : keys) {
+        session.board.modified = false;
+        cell(1, 1) = 0;
+        putCursor(1, 1);
+        QTest::keyClick(view, key);
+        EXPECT_EQ(session.board.modified, modified) << key;
+    }
+    for (int tab : {1, 0}) { // a right click on the clue, on each tab
+        session.board.modified = false;
+        view->setSelectedTab(tab);
+        QTest::mouseClick(view, Qt::RightButton, {}, QPoint(30, 30));
+        EXPECT_EQ(session.board.modified, tab == 0);
+    }
+}
+
 TEST_F(CellEditingTest, DoubleClickAsksForTheEditingTabOnce) {
     view->setSelectedTab(1);
     QSignalSpy requested(view, &BoardView::editingTabRequested);

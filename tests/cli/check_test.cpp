@@ -7,6 +7,7 @@
 #include "cli/check_window.h"
 #include "model/puzzle_reader.h"
 #include "model/session.h"
+#include "model/utf8_text.h"
 #include "model/version.h"
 #include "search/search_session.h"
 
@@ -205,6 +206,44 @@ TEST_F(CheckerFiles, VaryingCellsTellWhereTheSolutionsFoundPart) {
         const std::string plain = runWith(c.args).out;
         EXPECT_EQ(plain.substr(plain.find('\n', plain.find("  steps ")) + 1), c.plain);
     }
+}
+
+TEST_F(CheckerFiles, ContradictingCluesAreAVerdictNotAFailure) {
+    // Pairs 1 and 2 must cross on a 2 x 2 board: the clues alone show there is no solution.
+    const std::string crossing = file("crossing.txt", "w2h2n1n2n2n1\r\n");
+    const std::pair<std::string, int> cases[] = {
+        {"{\"file\":\"" + crossing +
+             "\",\"status\":\"unsolvable\",\"message\":\"明らかに解が"
+             "ありません\",\"solutions\":0,\"steps\":0,\"elapsed_ms\":0,",
+         1},
+        {"\"status\":\"refused\"", 2}, // a lone clue fails validation
+        {"\"status\":\"load_failed\"", 2},
+    };
+    const std::string files[] = {crossing, file("lonely.txt", "w3h1n1s1n2\r\n"),
+                                 file("broken.txt", "no puzzle\r\n")};
+    for (int i = 0; i < 3; ++i) {
+        const Captured r = runWith({"--json", files[i]});
+        EXPECT_EQ(r.status, cases[i].second) << files[i];
+        EXPECT_NE(r.out.find(cases[i].first), std::string::npos) << r.out;
+    }
+}
+
+TEST_F(CheckerFiles, JsonStaysValidUtf8ForANameThatIsNotAndGivesItsBytes) {
+    // Stray, cut-off, overlong and surrogate sequences: one U+FFFD per byte; others are kept.
+    EXPECT_EQ(jsonString("a\xff\x80z\xe5\x95|\xc0\xaf|\xed\xa0\x80|問\"\x01"),
+              "\"a\uFFFD\uFFFDz\uFFFD\uFFFD|\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD|問\\\"\\u0001\"");
+    const std::string name = file("bad\xff\x80.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    const Captured c = runWith({"--json", name});
+    const std::string line = c.out.substr(0, c.out.find('\n'));
+    EXPECT_EQ(codePointsToUtf8(utf8ToCodePoints(line)), line); // valid UTF-8 throughout
+    std::string hex;
+    for (unsigned char b : name) {
+        hex += "0123456789abcdef"[b >> 4];
+        hex += "0123456789abcdef"[b & 15];
+    }
+    EXPECT_EQ(line.substr(0, line.find(",\"status\"")),
+              "{\"file\":\"" + dir.path().string() + "/bad\uFFFD\uFFFD.txt\",\"file_bytes\":\"" +
+                  hex + "\"");
 }
 
 TEST_F(CheckerFiles, KeepsNoAnswerWhilePrintingEach) {

@@ -140,14 +140,24 @@ TEST_F(PuzzleReaderTest, CharacterGridEnds) {
     EXPECT_EQ(session.board.boardHeight, 2);
     EXPECT_EQ(session.board.infoField1, "");
     EXPECT_EQ(session.board.infoField2, "");
-    ASSERT_TRUE(loadBytes("11\n..\n---\n111\n"));
-    EXPECT_EQ(session.board.boardHeight, 2);
-    ASSERT_TRUE(loadBytes("11\n..\n1 1 1\n"));
-    EXPECT_EQ(session.board.boardHeight, 2);
+    // A separator, an info line or a comment line ends the grid, whatever its length; a row
+    // of the grid's length with a character outside the table is a row, that cell on no path.
+    const std::pair<const char*, Rows> ended[] = {
+        {"11\n..\n---\n111\n", Rows{"1 1", ". ."}},
+        {"11\n..\n0 comment\n", Rows{"1 1", ". ."}},
+        {"TABLE\t.12\n1122\n1#..\n", Rows{"1 1 2 2", "1 . . ."}},
+    };
+    for (const auto& [text, answer] : ended) {
+        ASSERT_TRUE(loadBytes(text)) << text;
+        EXPECT_EQ(answerPicture(1), answer) << text;
+    }
 
-    // "Title" starts a grid (T is in the alphabet); the next line has another length.
-    for (const char* text :
-         {"Title\n11\n11\n", "TABLE\n11\n", "TABLE \t \n11\n", "-\n:a:b\n", "11\n111\n"}) {
+    // "Title" starts a grid (T is in the alphabet); the next line has another length. After
+    // the first row, a line of another length fails the read unless it ends the grid: a
+    // mistyped row must not cut the board short. A table that holds "0" makes "0..." a row.
+    for (const char* text : {"Title\n11\n11\n", "TABLE\n11\n", "TABLE \t \n11\n", "-\n:a:b\n",
+                             "11\n111\n", "11\n..\n1 1 1\n", "TABLE\t.12\n1122\n.1 2 2\n....\n",
+                             "11\n..\n# comment\n", "TABLE\t01\n01\n10\n0 comment\n"}) {
         window.boxes.clear();
         EXPECT_FALSE(loadBytes(text, FormatNshaC)) << text;
         EXPECT_TRUE(failedOnce()) << text;

@@ -29,13 +29,13 @@ struct PuzzleSaveTest : testing::FormatFixture {
     }
 
     /// Runs the save command with the dialog confirming `path`, `format` and `answer`.
-    void save(const fs::path& path, int format, int answer, bool confirmed = true) {
+    bool save(const fs::path& path, int format, int answer, bool confirmed = true) {
         window.onSaveDialog = [=, this](const std::string& proposed) {
             proposedPath = proposed;
             answerChoiceAtDialog = session.board.answerChoice;
             return SaveChoice{confirmed, path.string(), format, answer};
         };
-        savePuzzleFile(session);
+        return savePuzzleFile(session);
     }
 
     /// Names of the files in the temporary folder (the settings file left out).
@@ -144,6 +144,24 @@ TEST_F(PuzzleSaveTest, WriteFailures) {
     EXPECT_TRUE(fs::is_directory(dir / "folder"));
     EXPECT_TRUE(fs::is_empty(dir / "folder"));
     EXPECT_EQ(folderFiles(), (std::vector<std::string>{"folder", "loop.txt"}));
+}
+
+TEST_F(PuzzleSaveTest, OnlyAWrittenFileIsASuccessAndClearsTheChange) {
+    fs::create_directory(dir / "folder");
+    // Cancelled, refused (format 2 needs an answer), failed write, written.
+    const std::tuple<fs::path, int, bool, bool> cases[] = {
+        {target, FormatKavrin, false, false},
+        {target, FormatNshaC, true, false},
+        {dir / "folder", FormatKavrin, true, false},
+        {target, FormatKavrin, true, true}};
+    for (const auto& [path, format, confirmed, written] : cases) {
+        session.board.modified = true;
+        EXPECT_EQ(save(path, format, 0, confirmed), written) << path << format;
+        EXPECT_EQ(session.board.modified, !written) << path << format;
+    }
+    session.board.modified = true; // a load starts unmodified
+    ASSERT_TRUE(loadPuzzleFile(session, FormatAuto));
+    EXPECT_FALSE(session.board.modified);
 }
 
 TEST_F(PuzzleSaveTest, ReadOnlyFolderAndFile) {

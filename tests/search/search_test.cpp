@@ -152,7 +152,7 @@ TEST(Search, PuzzleWithoutSolutionReportsZero) {
 TEST(Search, PropagationAloneRecordsTheAnswerDuringPreparation) {
     SearchRun run({"1 2", "1 2"});
     run.session.status.searchState = SearchState::Running;
-    ASSERT_TRUE(prepareSearch(run.session, *run.search));
+    ASSERT_EQ(prepareSearch(run.session, *run.search), Preparation::Ready);
     EXPECT_EQ(run.answers().size(), 1u);
     EXPECT_EQ(run.window.viewItems.back(), "解 No.1");
     // The first step finds no choice and ends the search with the report.

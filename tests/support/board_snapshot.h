@@ -19,6 +19,7 @@ struct BoardSnapshot {
     std::int64_t startTime;
     std::vector<std::string> viewItems;
     int viewSelection;
+    bool modified;
 
     BoardSnapshot(const Session& session, const RecordingWindow& window)
         : boardWidth(session.board.boardWidth), boardHeight(session.board.boardHeight),
@@ -28,7 +29,7 @@ struct BoardSnapshot {
           infoField2(session.board.infoField2), currentFilePath(session.board.currentFilePath),
           searchState(session.status.searchState), stepCount(session.status.stepCount),
           startTime(session.status.startTime), viewItems(window.viewItems),
-          viewSelection(window.viewSelection) {}
+          viewSelection(window.viewSelection), modified(session.board.modified) {}
 
     bool operator==(const BoardSnapshot&) const = default;
 };

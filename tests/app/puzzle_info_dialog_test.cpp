@@ -1,0 +1,75 @@
+// The title and author: shown in the window title, edited from Ctrl+I, read back from a file.
+#include "app/board_view.h"
+#include "app/main_dialog.h"
+#include "modal_script.h"
+#include "model/cp932_codec.h"
+#include "model/puzzle_reader.h"
+#include "model/puzzle_writer.h"
+#include "recording_window.h"
+#include "temp_dir.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+using namespace corvane::testing;
+
+struct PuzzleInfoTest : ::testing::Test {
+    MainDialog window{nullptr, Settings{}};
+    Board& board = window.session().board;
+    TempDir dir;
+
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+};
+
+TEST_F(PuzzleInfoTest, WindowTitleShowsTitleAndAuthor) {
+    const char* rows[][3] = {
+        {"", "", "Corvane"}, {"春", "", "Corvane - 春"}, {"", "山田", "Corvane - (山田)"}};
+    for (const auto& [title, author, shown] : rows) {
+        board.infoField1 = title;
+        board.infoField2 = author;
+        window.refreshControls(false);
+        EXPECT_EQ(window.windowTitle(), QString::fromUtf8(shown));
+    }
+    writeBytes(dir / "p.txt", ":\x8f\x74:\x8e\x52\x93\x63\n1.\n.1\n"); // ":春:山田"
+    window.openFile((dir / "p.txt").string());
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Corvane - 春 (山田)"));
+}
+
+TEST_F(PuzzleInfoTest, CtrlIEditsBothFieldsAndRefusesAColonInTheTitle) {
+    ModalScript script{5000};
+    for (const char* button : {"cancelButton", "okButton"}) {
+        script.then([button](QWidget* dialog) {
+            for (const char* name : {"titleField", "authorField"}) {
+                auto* field = dialog->findChild<QLineEdit*>(name);
+                field->selectAll();
+                QTest::keyClicks(field, "Ann: Bea ");
+            }
+            clickLater(dialog, button);
+        });
+        // The offscreen platform does not give the activation back when a dialog closes.
+        window.activateWindow();
+        ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &window; }));
+        QTest::keyClick(window.boardView(), Qt::Key_I, Qt::ControlModifier);
+        EXPECT_EQ(board.modified, button == std::string("okButton"));
+    }
+    EXPECT_EQ(window.windowTitle(), "Corvane - Ann Bea (Ann: Bea)");
+
+    // Written in the character grid format and read back, both fields come home whole.
+    board.solutions.push_back(Answer(board.boardWidth, board.boardHeight));
+    writeBytes(dir / "p.txt", encodeCp932(*formatPuzzleText(board, FormatNshaC, 1)));
+    RecordingWindow reader;
+    Session loaded(reader, nullptr);
+    loaded.board.currentFilePath = (dir / "p.txt").string();
+    ASSERT_TRUE(loadPuzzleFile(loaded, FormatNshaC));
+    EXPECT_EQ(loaded.board.infoField1 + "|" + loaded.board.infoField2, "Ann Bea|Ann: Bea");
+}
+
+} // namespace
+} // namespace corvane
