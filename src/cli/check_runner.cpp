@@ -28,7 +28,10 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
     result.direction = search.orientation.searchDirection;
     bool finished = false;
     for (;;) {
-        if (limit > 0 && session.board.solutionsFound >= limit) break;
+        // At the limit the search stops only when something is left to search; with no choice
+        // left on the trail the next step ends the search as usual, without counting a step.
+        if (limit > 0 && session.board.solutionsFound >= limit && hasOpenChoice(search.engine))
+            break;
         if (!searchStep(session, search)) {
             finished = true;
             break;

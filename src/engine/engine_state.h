@@ -181,6 +181,9 @@ void rewindTo(Engine& engine, int mark);
 /// Undoes records down to the latest choice record (kind 0 or 1) and returns its index t,
 /// leaving it applied with trailTop = t + 1; undoes everything and returns -1 if none is left.
 int rewindToChoice(Engine& engine);
+/// True when the trail still holds a choice record (kind 0 or 1): a second branch is left
+/// to search. Reads the trail only.
+bool hasOpenChoice(const Engine& engine);
 
 // ---- Edges and bookkeeping (engine_trail.cpp) ----
 
