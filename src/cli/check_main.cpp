@@ -1,4 +1,5 @@
-// corvane-check: the files are shared out to worker threads; output keeps the files' order.
+// corvane-check: the files are shared out to threads, and the search threads among the files
+// checked at once; output keeps the files' order.
 #include "cli/check_main.h"
 
 #include "cli/check_options.h"
@@ -6,25 +7,22 @@
 #include "cli/check_runner.h"
 #include "cli/ordered_output.h"
 #include "model/board.h"
-
-#include <pthread.h>
+#include "search/worker_thread.h"
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace corvane {
 
 namespace {
 
-/// Stack of each worker: the engine's rules recurse along paths (a few hundred levels on a
-/// 100 x 100 board); the margin is generous, and untouched stack pages cost no memory.
-constexpr std::size_t WorkerStackBytes = std::size_t(32) << 20;
-
 struct Shared {
     const CheckOptions* options;
     OrderedOutput* output;
     std::vector<CheckStatus>* statuses;
+    unsigned jobs; // threads in all
     std::atomic<std::size_t> next{0};
 };
 
@@ -46,7 +44,8 @@ void checkOne(Shared& shared, std::size_t index) {
             shared.output->stream(index, text);
         };
     }
-    const CheckResult result = checkFile(file, o.format, o.direction, o.limit, printer);
+    const unsigned threads = searchThreadsForFile(shared.jobs, o.files.size(), index);
+    const CheckResult result = checkFile(file, o.format, o.direction, o.limit, printer, threads);
     (*shared.statuses)[index] = result.status;
     std::string text;
     if (o.json) {
@@ -61,11 +60,10 @@ void checkOne(Shared& shared, std::size_t index) {
     shared.output->finish(index, std::move(text));
 }
 
-void* worker(void* arg) {
-    auto& shared = *static_cast<Shared*>(arg);
+void checkFiles(Shared& shared) {
     for (;;) {
         const std::size_t index = shared.next.fetch_add(1);
-        if (index >= shared.options->files.size()) return nullptr;
+        if (index >= shared.options->files.size()) return;
         checkOne(shared, index);
     }
 }
@@ -83,23 +81,20 @@ int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
         std::fputs(checkUsage().c_str(), out);
         return 0;
     }
-    unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());
-    jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, o.files.size()));
+    const unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());
+    // One checking thread per file checked at once; the search threads are shared among them.
+    const auto checkers = static_cast<unsigned>(std::min<std::size_t>(jobs, o.files.size()));
 
     OrderedOutput output(out);
     std::vector<CheckStatus> statuses(o.files.size(), CheckStatus::LoadFailed);
-    Shared shared{&o, &output, &statuses};
-    pthread_attr_t attr;
-    pthread_attr_init(&attr);
-    pthread_attr_setstacksize(&attr, WorkerStackBytes);
-    std::vector<pthread_t> threads;
-    for (unsigned i = 0; i < jobs; ++i) {
-        pthread_t thread;
-        if (pthread_create(&thread, &attr, worker, &shared) == 0) threads.push_back(thread);
+    Shared shared{&o, &output, &statuses, jobs};
+    std::vector<std::unique_ptr<WorkerThread>> threads;
+    for (unsigned i = 0; i < checkers; ++i) {
+        auto thread = std::make_unique<WorkerThread>([&shared] { checkFiles(shared); });
+        if (thread->started()) threads.push_back(std::move(thread));
     }
-    pthread_attr_destroy(&attr);
-    if (threads.empty()) worker(&shared); // no thread could be made: check here
-    for (pthread_t thread : threads) pthread_join(thread, nullptr);
+    if (threads.empty()) checkFiles(shared); // no thread could be made: check here
+    threads.clear();                         // joins
     return exitStatusFor(statuses);
 }
 

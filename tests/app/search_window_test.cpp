@@ -37,6 +37,7 @@ struct SearchWindowFixture : ::testing::Test {
         s.loopCount = LoopCount;
         s.drawCount = 2;
         s.directAutoSelect = 1;
+        s.searchThreads = 1; // pause points of the serial search
         return s;
     }
     /// Runs `action` from inside the driver's event pump, once the search has begun.
