@@ -23,7 +23,9 @@ struct Outcome {
     std::uint64_t solutions = 0;
     std::uint64_t steps = 0;
     std::vector<Answer> answers;        // kept answers, in list order
-    std::vector<std::uint64_t> numbers; // numbers the observer saw
+    std::vector<std::string> viewItems; // the view list
+    std::vector<Answer> observed;       // answers the observer saw, in order
+    std::vector<std::uint64_t> numbers; // their numbers
     bool operator==(const Outcome&) const = default;
 };
 
@@ -32,8 +34,9 @@ inline void PrintTo(const Outcome& o, std::ostream* os) {
         << o.solutions << " solutions, " << o.steps << " steps, " << o.answers.size() << " answers";
 }
 
-/// How the answers are handed over: kept and observed, or only counted (the checker).
-enum class Answers { Kept, Counted };
+/// How the answers are handed over: the first three kept in the list (the window, with a
+/// small budget), all passed to the observer (the checker's --solutions), or only counted.
+enum class Answers { Listed, Observed, Counted };
 
 inline Outcome searchBoard(const Board& board, int direction, const ParallelOptions& options,
                            Answers mode) {
@@ -48,12 +51,13 @@ inline Outcome searchBoard(const Board& board, int direction, const ParallelOpti
     };
     run.window.boxes.clear();
     Outcome o;
+    run.window.viewItems = {"通常画面"};
     run.search->answerLimits = AnswerLimits{};
+    run.search->answerLimits.maxAnswers = mode == Answers::Listed ? 3 : 0;
     run.search->answerObserver = nullptr;
-    if (mode == Answers::Counted)
-        run.search->answerLimits.maxAnswers = 0;
-    else
-        run.search->answerObserver = [&o](const Answer&, std::uint64_t k) {
+    if (mode == Answers::Observed)
+        run.search->answerObserver = [&o](const Answer& answer, std::uint64_t k) {
+            o.observed.push_back(answer);
             o.numbers.push_back(k);
         };
     run.session.status.searchState = SearchState::Running;
@@ -63,6 +67,7 @@ inline Outcome searchBoard(const Board& board, int direction, const ParallelOpti
     o.solutions = solutionTotal(run.session.board);
     o.steps = run.session.status.stepCount;
     o.answers = run.session.board.solutions;
+    o.viewItems = run.window.viewItems;
     return o;
 }
 
@@ -112,26 +117,29 @@ inline Board boardFromFile(const std::filesystem::path& path) {
 }
 
 /// Compares the serial search with the parallel one for every board and direction: 2
-/// threads splitting only on demand, 3 and 8 threads splitting at every step they can (so
-/// that nearly every node is replayed somewhere), 8 with a buffer that holds one answer.
-/// Limits are taken around each board's count, so that some stop with work left and some
-/// at their last solution.
+/// threads splitting when one is idle, for the window's answer list; 3 threads counting
+/// only, and 8 threads with every answer observed through a buffer that holds one, both
+/// keeping two subtrees in reserve, so that they split nearly all the time. Limits are taken
+/// around each board's count, so that some stop with work left and some at their last
+/// solution.
 inline void expectSerialResults(const std::vector<Board>& boards, int& multiple) {
     for (std::size_t i = 0; i < boards.size(); ++i)
         for (int d = FirstSearchDirection; d <= LastSearchDirection; ++d) {
-            const Outcome serial = searchBoard(boards[i], d, optionsOf(1, 0), Answers::Kept);
-            if (!serial.prepared) break; // refused in every direction alike
+            const Outcome serial = searchBoard(boards[i], d, optionsOf(1, 0), Answers::Listed);
+            if (!serial.prepared) continue;
             multiple += serial.solutions > 1;
             const std::string where = "board " + std::to_string(i) + " in " + std::to_string(d);
-            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(2, 0), Answers::Kept), serial) << where;
+            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(2, 0), Answers::Listed), serial) << where;
             const Outcome counted = searchBoard(boards[i], d, optionsOf(1, 0), Answers::Counted);
             EXPECT_EQ(searchBoard(boards[i], d, optionsOf(3, 0, 2), Answers::Counted), counted)
                 << where;
 
             const std::uint64_t below = (i + std::size_t(d)) % 3;
             const std::uint64_t limit = serial.solutions > below ? serial.solutions - below : 1;
-            const Outcome limited = searchBoard(boards[i], d, optionsOf(1, limit), Answers::Kept);
-            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(8, limit, 2, 1), Answers::Kept), limited)
+            const Outcome limited =
+                searchBoard(boards[i], d, optionsOf(1, limit), Answers::Observed);
+            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(8, limit, 2, 1), Answers::Observed),
+                      limited)
                 << where << " limit " << limit;
             const Outcome limitCounted =
                 searchBoard(boards[i], d, optionsOf(1, limit), Answers::Counted);
