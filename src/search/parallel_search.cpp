@@ -75,6 +75,9 @@ struct ParallelSearch::Shared {
         SubtreeWalker* walker = nullptr;
         BranchPrefix prefix;          // of the subtree being searched
         std::optional<Answer> answer; // the answer of the step just taken
+        /// The walker's shallowestOpen as last seen while a split was wanted; written only
+        /// when it changes, so that the others can read it at every step.
+        alignas(64) std::atomic<int> shallowest{SubtreeWalker::NoOpenChoice};
     };
 
     Shared(Session& s, SearchSession& r, const ParallelOptions& o)
@@ -91,6 +94,7 @@ struct ParallelSearch::Shared {
     void updateAttention();
     void cancel();
     bool earliest(const Task& task) const { return tasks.begin()->second.get() == &task; }
+    bool shallowestDonor(Worker& w);
 
     Session& session;
     SearchSession& search;
@@ -98,7 +102,7 @@ struct ParallelSearch::Shared {
     const bool answersNeeded;              // answers are built for the observer or the list
     const bool oneByOne;                   // solutions reach the merge one by one
     std::atomic<bool> answersWanted{true}; // cleared once no later answer can be used
-    std::vector<Worker> workers;
+    std::vector<std::unique_ptr<Worker>> workers;
     SearchThreads* threads = nullptr; // the session's threads, while they run this search
 
     std::mutex mutex;
@@ -143,6 +147,7 @@ void ParallelSearch::Shared::cancel() {
 
 void ParallelSearch::Shared::threadMain(Worker& w) {
     std::unique_lock lock(mutex);
+    bool fresh = true; // just started, or just finished a subtree
     while (!cancelled) {
         if (pending > 0 && !paused) {
             auto it = tasks.begin();
@@ -156,6 +161,7 @@ void ParallelSearch::Shared::threadMain(Worker& w) {
             updateAttention();
             lock.unlock();
             searchTask(w, task);
+            w.shallowest.store(SubtreeWalker::NoOpenChoice, std::memory_order_relaxed);
             lock.lock();
             task.steps.store(w.walker->steps(), std::memory_order_relaxed);
             task.solutions = w.walker->solutions();
@@ -166,12 +172,16 @@ void ParallelSearch::Shared::threadMain(Worker& w) {
             if (publishTask == &task) publishTask = nullptr;
             updateAttention();
             progress.notify_all();
-            workChanged.notify_all();
+            fresh = true;
             continue;
         }
         if (pending == 0 && running == 0) break; // every subtree is done
         ++idle;
         updateAttention();
+        // Threads that wait (for room, or paused) give work away only when woken; the other
+        // idle threads may see that nothing is left.
+        if (fresh) workChanged.notify_all();
+        fresh = false;
         workChanged.wait(lock);
         --idle;
         updateAttention();
@@ -187,8 +197,8 @@ void ParallelSearch::Shared::searchTask(Worker& w, Task& task) {
     if (!afterStep(w, task, seen)) return;
     for (;;) {
         const unsigned bits = attention.load(std::memory_order_relaxed);
-        // A split request concerns only a thread that has a branch to give.
-        if (bits != 0 && (bits != SplitBit || w.walker->canDonate()) && !attend(w, task)) return;
+        // A split request concerns only the thread with the shallowest branch to give.
+        if (bits != 0 && (bits != SplitBit || shallowestDonor(w)) && !attend(w, task)) return;
         if (!w.walker->step()) return;
         task.steps.store(w.walker->steps(), std::memory_order_relaxed);
         if (!afterStep(w, task, seen)) return;
@@ -208,6 +218,19 @@ bool ParallelSearch::Shared::attend(Worker& w, Task& task) {
     }
 }
 
+bool ParallelSearch::Shared::shallowestDonor(Worker& w) {
+    // The subtree below the shallowest open choice of all is, as a rule, the largest one to
+    // give away: fewer and larger pieces mean less replay.
+    const int mine = w.walker->shallowestOpen();
+    if (w.shallowest.load(std::memory_order_relaxed) != mine)
+        w.shallowest.store(mine, std::memory_order_relaxed);
+    if (mine == SubtreeWalker::NoOpenChoice) return false;
+    for (const auto& other : workers)
+        if (other.get() != &w && other->shallowest.load(std::memory_order_relaxed) < mine)
+            return false;
+    return true;
+}
+
 void ParallelSearch::Shared::serveWhileLocked(Worker& w, Task& task) {
     if (publishTask == &task) {
         copySearchState(*publishTarget, w.walker->engine());
@@ -216,7 +239,7 @@ void ParallelSearch::Shared::serveWhileLocked(Worker& w, Task& task) {
         updateAttention();
         progress.notify_all();
     }
-    if (!paused && pending < idle + options.spareTasks) {
+    if (!paused && pending < idle + options.spareTasks && shallowestDonor(w)) {
         BranchPrefix prefix;
         if (w.walker->donate(prefix)) {
             [[maybe_unused]] const bool inserted =
@@ -287,10 +310,11 @@ bool ParallelSearch::start() {
     }
     if (!s.search.threads) s.search.threads.reset(new SearchThreads);
     s.threads = s.search.threads.get();
-    s.workers.resize(std::max(1u, s.options.threads));
+    for (unsigned i = 0; i < std::max(1u, s.options.threads); ++i)
+        s.workers.push_back(std::make_unique<Shared::Worker>());
     const std::size_t started = s.threads->run(
         s.workers.size(), s.session.board, s.search, [&s](std::size_t i, SubtreeWalker& walker) {
-            Shared::Worker& w = s.workers[i];
+            Shared::Worker& w = *s.workers[i];
             w.walker = &walker;
             if (s.answersNeeded)
                 walker.setAnswerSink([&s, &w](const Answer& answer) {

@@ -33,9 +33,10 @@ enum class ParallelOutcome {
 
 /// The prepared search tree cut into subtrees, each searched on a thread (of the session's
 /// kept SearchThreads) by its own engine rebuilt from the root; the results are merged in the
-/// serial search's order on the thread that owns the session. Splitting: the search starts as one
-/// subtree (the whole tree); when a thread is idle, a busy thread gives away the second branch of
-/// its shallowest open choice, which follows its own remaining work in the serial order.
+/// serial search's order on the thread that owns the session. Splitting: the search starts
+/// as one subtree (the whole tree); when a thread is idle, the busy thread whose shallowest
+/// open choice lies nearest the root gives away its second branch, which follows the giver's
+/// own remaining work in the serial order.
 class ParallelSearch {
   public:
     /// Takes the root from `search` as prepareSearch left it; starts no thread. `session` and

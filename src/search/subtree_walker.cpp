@@ -119,10 +119,14 @@ bool SubtreeWalker::step() {
     return true;
 }
 
-bool SubtreeWalker::donate(BranchPrefix& prefix) {
+int SubtreeWalker::shallowestOpen() const {
     const auto shallowest = std::lower_bound(open_.begin(), open_.end(), floor_);
-    if (shallowest == open_.end()) return false;
-    const int j = *shallowest;
+    return shallowest == open_.end() ? NoOpenChoice : *shallowest;
+}
+
+bool SubtreeWalker::donate(BranchPrefix& prefix) {
+    const int j = shallowestOpen();
+    if (j == NoOpenChoice) return false;
     prefix.assign(path_.begin(), path_.begin() + j);
     prefix.push_back(1);
     floor_ = j + 1;

@@ -41,8 +41,11 @@ class SubtreeWalker {
     /// Gives away the second branch of the shallowest open choice below the floor: stores
     /// its prefix and raises the floor past it. False when no such choice is open.
     bool donate(BranchPrefix& prefix);
-    /// True when donate would find an open choice.
-    bool canDonate() const { return !open_.empty() && open_.back() >= floor_; }
+    /// Depth (path index) of the choice donate would give away; NoOpenChoice when none. The
+    /// nearer the root, the more of the tree lies below it, as a rule.
+    int shallowestOpen() const;
+    /// What shallowestOpen returns when no choice below the floor is open.
+    static constexpr int NoOpenChoice = CellCount + 1;
 
     /// Steps of the subtree taken so far (the entering step included).
     std::uint64_t steps() const { return session_.status.stepCount; }
