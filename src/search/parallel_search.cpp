@@ -63,6 +63,10 @@ struct SerialOrder {
     }
 };
 
+/// Subtrees by their node's prefix, in the serial order.
+using TaskMap = std::map<BranchPrefix, std::unique_ptr<Task>, SerialOrder>;
+
+/// Memory a buffered solution is counted for.
 std::size_t bytesOf(const Found& found) {
     return sizeof(Found) + (found.answer ? found.answer->byteSize() : 0);
 }
@@ -85,15 +89,25 @@ struct ParallelSearch::Shared {
           answersNeeded(bool(r.answerObserver) || keepsAnotherAnswer(s.board, r.answerLimits)),
           oneByOne(answersNeeded || o.limit > 0) {}
 
+    /// A thread's life: takes the earliest waiting subtree, searches it, until none is left.
     void threadMain(Worker& w);
+    /// Searches one subtree to its end, or until cancelled or its own solutions pass the limit.
     void searchTask(Worker& w, Task& task);
+    /// Between two steps, when the attention word is set: false when the thread must stop.
     bool attend(Worker& w, Task& task);
+    /// Hands a solution of the step just taken to the merge; false when the task must stop.
     bool afterStep(Worker& w, Task& task, std::uint64_t& seen);
+    /// Buffers a solution for the merge, waiting for room; false when cancelled.
     bool deliver(Worker& w, Task& task, Found&& found);
+    /// Under the lock: publishes the engine and gives work away when asked to.
     void serveWhileLocked(Worker& w, Task& task);
+    /// Under the lock: recomputes the attention word from the shared state.
     void updateAttention();
+    /// Stops every thread at its next step.
     void cancel();
+    /// Under the lock: true when no subtree before `task` is left to merge.
     bool earliest(const Task& task) const { return tasks.begin()->second.get() == &task; }
+    /// True when `w` has the open choice nearest the root of all threads.
     bool shallowestDonor(Worker& w);
 
     Session& session;
@@ -108,13 +122,12 @@ struct ParallelSearch::Shared {
     std::mutex mutex;
     std::condition_variable workChanged; // threads wait here
     std::condition_variable progress;    // the owner waits here
-    std::map<BranchPrefix, std::unique_ptr<Task>, SerialOrder>
-        tasks;                // not merged yet, in serial order
-    std::size_t pending = 0;  // tasks not started
-    std::size_t running = 0;  // tasks being searched
-    std::size_t idle = 0;     // threads waiting for a task
-    std::size_t stepping = 0; // threads inside a task and not waiting
-    std::size_t buffered = 0; // bytes of solutions not merged
+    TaskMap tasks;                       // not merged yet, in serial order
+    std::size_t pending = 0;             // tasks not started
+    std::size_t running = 0;             // tasks being searched
+    std::size_t idle = 0;                // threads waiting for a task
+    std::size_t stepping = 0;            // threads inside a task and not waiting
+    std::size_t buffered = 0;            // bytes of solutions not merged
     bool cancelled = false;
     bool paused = false;
     const Task* publishTask = nullptr; // the subtree whose engine the owner asked for

@@ -159,12 +159,13 @@ TEST_F(CheckerFiles, LimitGivesTheResultWhenNothingIsLeftToSearch) {
          "\"solutions\":2,\"steps\":15,",
          1},
     };
-    for (const Row& row : rows) {
-        const Captured c =
-            runWith({"--json", "--direction", row.direction, "--limit", row.limit, row.file});
-        EXPECT_NE(c.out.find("\"status\":\"" + row.expected), std::string::npos) << c.out;
-        EXPECT_EQ(c.status, row.exitStatus) << c.out;
-    }
+    for (const Row& row : rows)
+        for (const char* threads : {"1", "3"}) { // the same verdict on one thread and on three
+            const Captured c = runWith({"-j", threads, "--json", "--direction", row.direction,
+                                        "--limit", row.limit, row.file});
+            EXPECT_NE(c.out.find("\"status\":\"" + row.expected), std::string::npos) << c.out;
+            EXPECT_EQ(c.status, row.exitStatus) << c.out;
+        }
 }
 
 TEST(CheckThreads, AreSharedAmongTheFilesCheckedAtOnce) {
