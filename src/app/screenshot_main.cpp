@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
     settings.loopCount = 100; // small slices, so the pause below catches the search early
     settings.drawCount = 1;
     settings.directAutoSelect = 1;
+    settings.searchThreads = 1; // one thread: the same paused picture on every run
     MainDialog window(nullptr, settings);
     Session& session = window.session();
     resetBoard(session.board, session.status, window, 10, 10);

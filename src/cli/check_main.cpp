@@ -1,4 +1,5 @@
-// corvane-check: the files are shared out to worker threads; output keeps the files' order.
+// corvane-check: the files are shared out to threads, and the search threads among the files
+// checked at once; output keeps the files' order.
 #include "cli/check_main.h"
 
 #include "cli/check_options.h"
@@ -9,20 +10,16 @@
 #include "cli/ordered_output.h"
 #include "model/board.h"
 #include "model/version.h"
-
-#include <pthread.h>
+#include "search/worker_thread.h"
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace corvane {
 
 namespace {
-
-/// Stack of each worker: the engine's rules recurse along paths (a few hundred levels on a
-/// 100 x 100 board); the margin is generous, and untouched stack pages cost no memory.
-constexpr std::size_t WorkerStackBytes = std::size_t(32) << 20;
 
 struct Shared {
     const CheckOptions* options;
@@ -30,6 +27,7 @@ struct Shared {
     std::FILE* err;
     std::vector<CheckStatus>* statuses;
     CheckPictures* pictures;
+    unsigned jobs; // threads in all
     std::atomic<std::size_t> next{0};
 };
 
@@ -53,7 +51,8 @@ void checkOne(Shared& shared, std::size_t index) {
     }
     PictureJob pictures = shared.pictures->job(index);
     printer = pictures.observe(std::move(printer));
-    const CheckResult result = checkSource(file, o, printer, pictures.boardObserver());
+    const unsigned threads = searchThreadsForFile(shared.jobs, o.files.size(), index);
+    const CheckResult result = checkSource(file, o, printer, threads, pictures.boardObserver());
     shared.pictures->finish(pictures);
     if (!result.reason.empty())
         std::fprintf(shared.err, "corvane-check: %s: %s\n", file.c_str(), result.reason.c_str());
@@ -71,11 +70,10 @@ void checkOne(Shared& shared, std::size_t index) {
     shared.output->finish(index, std::move(text));
 }
 
-void* worker(void* arg) {
-    auto& shared = *static_cast<Shared*>(arg);
+void checkFiles(Shared& shared) {
     for (;;) {
         const std::size_t index = shared.next.fetch_add(1);
-        if (index >= shared.options->files.size()) return nullptr;
+        if (index >= shared.options->files.size()) return;
         checkOne(shared, index);
     }
 }
@@ -103,24 +101,21 @@ int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
                      listsRead ? "no puzzle file or URL given" : parsed.error.c_str());
         return 2;
     }
-    unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());
-    jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, o.files.size()));
+    const unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());
+    // One checking thread per file checked at once; the search threads are shared among them.
+    const auto checkers = static_cast<unsigned>(std::min<std::size_t>(jobs, o.files.size()));
 
     OrderedOutput output(out);
     std::vector<CheckStatus> statuses(o.files.size(), CheckStatus::LoadFailed);
     CheckPictures pictures(o, err);
-    Shared shared{&o, &output, err, &statuses, &pictures};
-    pthread_attr_t attr;
-    pthread_attr_init(&attr);
-    pthread_attr_setstacksize(&attr, WorkerStackBytes);
-    std::vector<pthread_t> threads;
-    for (unsigned i = 0; i < jobs; ++i) {
-        pthread_t thread;
-        if (pthread_create(&thread, &attr, worker, &shared) == 0) threads.push_back(thread);
+    Shared shared{&o, &output, err, &statuses, &pictures, jobs};
+    std::vector<std::unique_ptr<WorkerThread>> threads;
+    for (unsigned i = 0; i < checkers; ++i) {
+        auto thread = std::make_unique<WorkerThread>([&shared] { checkFiles(shared); });
+        if (thread->started()) threads.push_back(std::move(thread));
     }
-    pthread_attr_destroy(&attr);
-    if (threads.empty()) worker(&shared); // no thread could be made: check here
-    for (pthread_t thread : threads) pthread_join(thread, nullptr);
+    if (threads.empty()) checkFiles(shared); // no thread could be made: check here
+    threads.clear();                         // joins
     return pictures.failed() ? 2 : exitStatusFor(statuses);
 }
 

@@ -17,7 +17,7 @@ struct CheckOptions {
     std::uint64_t limit = 0; // stop once this many solutions are found; 0 = exhaust
     bool solutions = false;  // print every solution as it is found
     bool json = false;       // one JSON object per file per line
-    unsigned jobs = 0;       // files checked at once; 0 = one per core
+    unsigned jobs = 0;       // threads in all, shared by the files checked at once; 0 = cores
     bool help = false;       // print the usage text and do nothing else
     bool version = false;    // print the program's version and do nothing else
     std::string svgDir;      // folder for SVG pictures of each puzzle and its first solution

@@ -2,10 +2,9 @@
 #include "cli/check_runner.h"
 
 #include "cli/check_window.h"
-#include "model/puzzle_reader.h"
 #include "model/session.h"
+#include "search/parallel_driver.h"
 #include "search/preparation.h"
-#include "search/search_loop.h"
 #include "search/search_session.h"
 
 #include <memory>
@@ -13,7 +12,7 @@
 namespace corvane {
 
 CheckResult searchBoard(Session& session, SearchSession& search, const CheckWindow& window,
-                        std::uint64_t limit, const AnswerPrinter& printer) {
+                        std::uint64_t limit, const AnswerPrinter& printer, unsigned threads) {
     CheckResult result;
     result.file = session.board.currentFilePath;
     search.answerLimits.maxAnswers = 0; // the checker keeps no answers
@@ -36,14 +35,10 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
         return result;
     }
     result.direction = search.orientation.searchDirection;
-    bool finished = false;
-    for (;;) {
-        if (limit > 0 && session.board.solutionsFound >= limit) break;
-        if (!searchStep(session, search)) {
-            finished = true;
-            break;
-        }
-    }
+    ParallelOptions options;
+    options.threads = threads;
+    options.limit = limit;
+    const bool finished = searchToEnd(session, search, options);
     search.answerObserver = nullptr; // it refers to this call's result
     updateElapsed(session.status);
     result.steps = session.status.stepCount;
@@ -65,24 +60,12 @@ CheckResult searchBoard(Session& session, SearchSession& search, const CheckWind
     return result;
 }
 
-CheckResult checkFile(const std::string& path, int format, int direction, std::uint64_t limit,
-                      const AnswerPrinter& printer, const BoardObserver& loaded) {
-    CheckWindow window(direction);
-    Session session(window, nullptr); // no settings store: nothing is written
-    session.settings.directAutoSelect = direction == 0 ? 1 : 0;
-    session.board.currentFilePath = path;
-    if (!loadPuzzleFile(session, format)) {
-        CheckResult result;
-        result.file = path;
-        result.status = CheckStatus::LoadFailed;
-        result.message = window.lastMessage();
-        return result;
-    }
-    if (loaded) loaded(session.board);
-    auto search = std::make_unique<SearchSession>();
-    CheckResult result = searchBoard(session, *search, window, limit, printer);
-    result.file = path;
-    return result;
+unsigned searchThreadsForFile(unsigned jobs, std::size_t files, std::size_t index) {
+    // With at least as many files as threads every file is searched serially; with fewer,
+    // all files run at once and share the threads, the first ones taking the remainder.
+    if (files == 0 || files >= jobs) return 1;
+    const auto n = static_cast<unsigned>(files);
+    return jobs / n + (index < jobs % n ? 1 : 0);
 }
 
 } // namespace corvane

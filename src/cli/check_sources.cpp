@@ -62,7 +62,8 @@ bool readUrlLists(CheckOptions& options, std::FILE* in, std::string& error) {
 }
 
 CheckResult checkSource(const std::string& source, const CheckOptions& options,
-                        const AnswerPrinter& printer, const BoardObserver& loaded) {
+                        const AnswerPrinter& printer, unsigned threads,
+                        const BoardObserver& loaded) {
     CheckWindow window(options.direction);
     Session session(window, nullptr); // no settings store: nothing is written
     session.settings.directAutoSelect = options.direction == 0 ? 1 : 0;
@@ -87,7 +88,7 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
                 if (printer) printer(answer, k);
             };
         auto search = std::make_unique<SearchSession>();
-        result = searchBoard(session, *search, window, options.limit, observer);
+        result = searchBoard(session, *search, window, options.limit, observer, threads);
     } else {
         result.status = CheckStatus::LoadFailed;
         result.message = window.lastMessage();

@@ -1,6 +1,8 @@
 // Building the engine state from an oriented board, and the propagation of the clues alone.
 #include "engine/engine_state.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int width, int height,
@@ -96,6 +98,51 @@ int propagateClues(Engine& engine) {
     if (!workListPass(engine) || !engine.consistent) return 0;
     if (!checkRegions(engine) || !engine.consistent) return 0;
     return 1;
+}
+
+namespace {
+
+/// Copies the first `count` entries of a fixed array.
+template <typename T, std::size_t N>
+void copyFront(std::array<T, N>& to, const std::array<T, N>& from, int count) {
+    std::copy_n(from.begin(), std::clamp<std::size_t>(std::size_t(std::max(count, 0)), 0, N),
+                to.begin());
+}
+
+} // namespace
+
+void copySearchState(Engine& to, const Engine& from) {
+    to.engineWidth = from.engineWidth;
+    to.engineHeight = from.engineHeight;
+    to.lastRowBase = from.lastRowBase;
+    to.pairCount = from.pairCount;
+    // Every rule stays inside the board and its rim: rows 0 to engineHeight + 1.
+    const int cells = (from.engineHeight + 2) * RowStride;
+    copyFront(to.cellClue, from.cellClue, cells);
+    copyFront(to.cellOwner, from.cellOwner, cells);
+    copyFront(to.cellLinks, from.cellLinks, cells);
+    copyFront(to.diagonalLeft, from.diagonalLeft, cells);
+    copyFront(to.diagonalRight, from.diagonalRight, cells);
+    copyFront(to.uturnBound, from.uturnBound, cells);
+    to.endHome = from.endHome;
+    to.endHead = from.endHead;
+    to.endPending = from.endPending;
+    to.pairJoined = from.pairJoined;
+    copyFront(to.trail, from.trail, from.trailTop);
+    to.trailTop = from.trailTop;
+    copyFront(to.workList, from.workList, from.workCount);
+    to.workCount = from.workCount;
+    to.consistent = from.consistent;
+    to.conflictCode = from.conflictCode;
+    to.conflictCells = from.conflictCells;
+    to.joinSeen = from.joinSeen;
+    to.scanCell = from.scanCell;
+    to.lastChoice = from.lastChoice;
+    to.touchCount = from.touchCount;
+    to.bothSeenCount = from.bothSeenCount;
+    to.endSeen = from.endSeen;
+    to.callDepth = from.callDepth;
+    to.maxCallDepth = from.maxCallDepth;
 }
 
 } // namespace corvane

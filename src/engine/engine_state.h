@@ -166,6 +166,12 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
 /// then workListPass, then checkRegions. Returns 1, or 0 when the clues are contradictory.
 int propagateClues(Engine& engine);
 
+/// Copies the state a search reads and the live picture shows from `from` into `to`: sizes,
+/// the cell arrays of the board and its rim rows, the end and pair arrays, the trail in use,
+/// the work list in use and the bookkeeping. The cells below the rim row and the region
+/// walk's scratch lists, which the search never reads before writing, are left as they are.
+void copySearchState(Engine& to, const Engine& from);
+
 // ---- Trail (engine_trail.cpp) ----
 
 /// Appends an undo record (the change itself is made by the caller).
@@ -181,6 +187,9 @@ void rewindTo(Engine& engine, int mark);
 /// Undoes records down to the latest choice record (kind 0 or 1) and returns its index t,
 /// leaving it applied with trailTop = t + 1; undoes everything and returns -1 if none is left.
 int rewindToChoice(Engine& engine);
+/// True when the trail still holds a choice record (kind 0 or 1): a second branch is left
+/// to search. Reads the trail only.
+bool hasOpenChoice(const Engine& engine);
 
 // ---- Edges and bookkeeping (engine_trail.cpp) ----
 

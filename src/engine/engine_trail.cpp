@@ -95,6 +95,14 @@ int rewindToChoice(Engine& engine) {
     return t > 0 ? t - 1 : -1;
 }
 
+bool hasOpenChoice(const Engine& engine) {
+    for (int t = engine.trailTop - 1; t >= 0; --t) {
+        const int kind = engine.trail[static_cast<std::size_t>(t)].kind;
+        if (kind == ChoiceCorner || kind == ChoiceLink) return true;
+    }
+    return false;
+}
+
 int reportConflict(Engine& engine, int count, int c0, int c1, int c2, int c3) {
     engine.consistent = 0;
     engine.conflictCode = count;

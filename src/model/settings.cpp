@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -37,6 +38,8 @@ bool SettingsStore::loadConfig(Settings& settings) const {
         ok = false;
     }
     settings.directAutoSelect = readProfileInt(path_, Section, "DirectAutoSelect", 0);
+    // Missing or negative: one thread per core, without a repair.
+    settings.searchThreads = std::max(0, readProfileInt(path_, Section, "SearchThreads", 0));
     return ok;
 }
 
@@ -46,6 +49,7 @@ void SettingsStore::saveConfig(const Settings& settings) const {
     writeProfileString(path_, Section, "DebugMode", settings.debugMode ? "1" : "0");
     writeProfileString(path_, Section, "FileFormat", std::to_string(settings.fileFormat));
     writeProfileString(path_, Section, "DirectAutoSelect", settings.directAutoSelect ? "1" : "0");
+    writeProfileString(path_, Section, "SearchThreads", std::to_string(settings.searchThreads));
 }
 
 std::filesystem::path configPathBeside(const std::filesystem::path& executableDir) {

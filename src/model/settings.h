@@ -1,4 +1,4 @@
-// The five settings and the store that persists them in section "Config" of an ini file.
+// The settings and the store that persists them in section "Config" of an ini file.
 #pragma once
 
 #include <filesystem>
@@ -12,6 +12,7 @@ struct Settings {
     int debugMode = 0;        // non-zero: stop-step field shown, search pauses there
     int fileFormat = 0;       // PuzzleFormat of the last file read or saved, 0..2, 4
     int directAutoSelect = 0; // non-zero: search in the recommended direction, no dialog
+    int searchThreads = 0;    // threads of a search: 0 one per core, 1 the serial search
 };
 
 /// Persists Settings in one ini file whose path is given by the owner.
@@ -19,10 +20,11 @@ class SettingsStore {
   public:
     explicit SettingsStore(std::filesystem::path iniPath) : path_(std::move(iniPath)) {}
 
-    /// Reads all five keys into `settings`, replacing unacceptable values. Returns false when
-    /// LoopCount, DrawCount or FileFormat was missing or replaced (the flags never do).
+    /// Reads every key into `settings`, replacing unacceptable values. Returns false when
+    /// LoopCount, DrawCount or FileFormat was missing or replaced (the flags and SearchThreads
+    /// never do).
     bool loadConfig(Settings& settings) const;
-    /// Writes all five keys in their fixed order; write failures are ignored.
+    /// Writes every key in its fixed order; write failures are ignored.
     void saveConfig(const Settings& settings) const;
 
     const std::filesystem::path& path() const { return path_; }

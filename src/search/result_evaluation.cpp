@@ -37,10 +37,7 @@ void recordSolution(Session& session, SearchSession& search) {
 
     // Keep the answers found first, within the count and memory bounds. Past the first one
     // (whose empty cells the report needs), an answer neither kept nor observed only counts.
-    const std::size_t each = sizeof(Answer) + std::size_t(board.boardWidth) * board.boardHeight;
-    const std::size_t kept = board.solutions.size();
-    const bool keep =
-        kept < search.answerLimits.maxAnswers && (kept + 1) * each <= search.answerLimits.maxBytes;
+    const bool keep = keepsAnotherAnswer(board, search.answerLimits);
     if (number > 1 && !keep && !search.answerObserver) return;
 
     Answer answer(board.boardWidth, board.boardHeight);
@@ -57,6 +54,23 @@ void recordSolution(Session& session, SearchSession& search) {
     if (search.answerObserver) search.answerObserver(answer, number);
     if (!keep) return;
     board.solutions.push_back(std::move(answer));
+    session.window.addViewItem(viewItemText(static_cast<int>(board.solutions.size())));
+}
+
+bool keepsAnotherAnswer(const Board& board, const AnswerLimits& limits) {
+    const std::size_t each = sizeof(Answer) + std::size_t(board.boardWidth) * board.boardHeight;
+    const std::size_t kept = board.solutions.size();
+    return kept < limits.maxAnswers && (kept + 1) * each <= limits.maxBytes;
+}
+
+void acceptSolution(Session& session, SearchSession& search, Answer* answer, bool blanks) {
+    Board& board = session.board;
+    const std::uint64_t number = ++board.solutionsFound;
+    if (number == 1) search.firstAnswerHasBlanks = blanks;
+    if (!answer) return;
+    if (search.answerObserver) search.answerObserver(*answer, number);
+    if (!keepsAnotherAnswer(board, search.answerLimits)) return;
+    board.solutions.push_back(std::move(*answer));
     session.window.addViewItem(viewItemText(static_cast<int>(board.solutions.size())));
 }
 

@@ -3,6 +3,9 @@
 
 namespace corvane {
 
+class Answer;
+struct AnswerLimits;
+struct Board;
 struct Session;
 struct SearchSession;
 
@@ -17,6 +20,15 @@ bool completeSolution(SearchSession& search);
 /// Counts the engine's current solution, passes it to the observer and keeps it in board
 /// orientation, with its view item, while the answer limits allow.
 void recordSolution(Session& session, SearchSession& search);
+
+/// True while the board's answer list takes one more answer within `limits`.
+bool keepsAnotherAnswer(const Board& board, const AnswerLimits& limits);
+
+/// Counts a solution that another engine found (a search thread's), in the serial order:
+/// numbers it, notes for the first whether it leaves a board cell on no path, passes
+/// `answer` to the observer and keeps it while the limits allow. `answer` may be null when
+/// neither needs it.
+void acceptSolution(Session& session, SearchSession& search, Answer* answer, bool blanks);
 
 /// The search space is exhausted: sets Finished, refreshes and shows the count in "結果".
 void finishSearch(Session& session, SearchSession& search);

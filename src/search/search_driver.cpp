@@ -3,6 +3,7 @@
 
 #include "model/main_window.h"
 #include "model/session.h"
+#include "search/parallel_driver.h"
 #include "search/preparation.h"
 #include "search/search_loop.h"
 #include "search/search_session.h"
@@ -28,13 +29,17 @@ bool startSearch(Session& session, SearchSession& search) {
     // A search started from inside the pump of another one replaces it; the outer driver
     // sees the new generation and leaves at once.
     ++search.searchGeneration;
+    search.parallel.reset(); // the threads of a paused or replaced parallel search end here
     if (prepareSearch(session, search) != Preparation::Ready) {
         session.status.searchState = SearchState::Idle;
         session.status.startTime = 0;
         session.window.refreshControls(true);
         return true;
     }
-    runSlices(session, search);
+    if (beginParallelSearch(session, search))
+        runParallelSlices(session, search);
+    else
+        runSlices(session, search);
     return true;
 }
 
@@ -44,7 +49,10 @@ bool resumeSearch(Session& session, SearchSession& search) {
     session.window.selectSearchTab();
     session.status.startTime = 0;
     session.window.refreshControls(true);
-    runSlices(session, search);
+    if (search.parallel)
+        runParallelSlices(session, search);
+    else
+        runSlices(session, search);
     return true;
 }
 

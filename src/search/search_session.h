@@ -3,10 +3,12 @@
 
 #include "engine/engine_state.h"
 #include "search/orientation.h"
+#include "search/parallel_search.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace corvane {
 
@@ -29,6 +31,11 @@ struct SearchSession {
     std::function<void(const Answer&, std::uint64_t)> answerObserver;
     bool firstAnswerHasBlanks = false;  // the first solution leaves a board cell on no path
     std::uint64_t searchGeneration = 0; // counts searches started; a nested start changes it
+    /// Threads and engines of parallel searches, made by the first one and kept.
+    std::unique_ptr<SearchThreads, SearchThreadsDeleter> threads;
+    /// A parallel search that is running or paused; null for a serial search. Declared after
+    /// `threads`, so that it ends before them.
+    std::unique_ptr<ParallelSearch, ParallelSearchDeleter> parallel;
 };
 
 } // namespace corvane

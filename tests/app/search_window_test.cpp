@@ -4,6 +4,7 @@
 #include "app/main_dialog.h"
 #include "app/tab_control.h"
 #include "gui_support.h"
+#include "search/search_session.h"
 #include "temp_dir.h"
 
 #include <QComboBox>
@@ -37,6 +38,7 @@ struct SearchWindowFixture : ::testing::Test {
         s.loopCount = LoopCount;
         s.drawCount = 2;
         s.directAutoSelect = 1;
+        s.searchThreads = 1; // pause points of the serial search
         return s;
     }
     /// Runs `action` from inside the driver's event pump, once the search has begun.
@@ -88,6 +90,34 @@ TEST_F(SearchWindowFixture, PausedAndResumedSearchFindsEverySolution) {
                                 "相違マス数\n131\n"));
     EXPECT_TRUE(window.startButton()->isEnabled());
     EXPECT_EQ(answerer.stuck, 0);
+}
+
+TEST_F(SearchWindowFixture, ParallelSearchPausesEveryThreadAndResumesToTheSerialResult) {
+    // Four pairs on 15 x 15 cells: 142124 steps, time enough to pause in the first pump.
+    testing::writeBytes(dir / "long.txt", "w15h15s4n4s19n2s91n2s10n3s25n3s1n4s22n1s23n1\r\n");
+    window.openFile((dir / "long.txt").string());
+    window.session().settings.searchThreads = 2;
+    duringSearch([this] { QTest::mouseClick(window.pauseButton(), Qt::LeftButton); });
+    QTest::mouseClick(window.startButton(), Qt::LeftButton);
+
+    ASSERT_EQ(state(), SearchState::Paused);
+    const std::uint64_t pausedAt = window.session().status.stepCount;
+    EXPECT_GT(pausedAt, 0u);
+    EXPECT_LT(pausedAt, 142124u);
+    // The panel shows the total of every thread; the picture the earliest subtree's engine.
+    EXPECT_TRUE(status().startsWith(QString::fromUtf8("ステップ数\n%1\n").arg(pausedAt)));
+    EXPECT_TRUE(status().contains(QString::fromUtf8("一時停止中！\n")));
+    EXPECT_GT(window.searchSession().engine.trailTop, 0);
+    EXPECT_TRUE(window.resumeButton()->isEnabled());
+    EXPECT_TRUE(answerer.boxes.empty());
+
+    QTest::mouseClick(window.resumeButton(), Qt::LeftButton);
+    ASSERT_EQ(state(), SearchState::Finished);
+    EXPECT_EQ(window.session().status.stepCount, 142124u);
+    EXPECT_EQ(answerer.texts(), QStringList{QString::fromUtf8("解は193個でした。")});
+    EXPECT_EQ(window.viewSelector()->count(), 195); // and "相違箇所" last
+    EXPECT_EQ(window.viewSelector()->itemText(193), QString::fromUtf8("解 No.193"));
+    EXPECT_EQ(window.viewSelector()->currentIndex(), 1);
 }
 
 TEST_F(SearchWindowFixture, UserTabChangePausesButProgramSelectionDoesNot) {

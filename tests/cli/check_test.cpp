@@ -150,6 +150,78 @@ TEST_F(CheckerFiles, JsonLinesCarryTheCountsAndTheDirectionSearched) {
     EXPECT_NE(limited.out.find("\"solutions\":1,"), std::string::npos);
 }
 
+TEST_F(CheckerFiles, LimitGivesTheResultWhenNothingIsLeftToSearch) {
+    const std::string unique = file("unique.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    const std::string two = file("two.txt", "w5h5s3n4s1n3n4s1n3s8n1n2n5s2n1n2n5\r\n");
+    const std::string three = file("three.txt", "w6h6s4n2s1n2s3n1s5n3s2n3s7n1s8\r\n");
+    struct Row {
+        std::string file, direction, limit, expected; // expected: status, message and steps
+        int exitStatus;
+    };
+    const std::vector<Row> rows{
+        // The last solution leaves no choice on the trail: the search's own result.
+        {unique, "1022", "1",
+         "unique\",\"message\":\"解は1個でした。\",\"solutions\":1,\"steps\":0,", 0},
+        {two, "1023", "2",
+         "multiple\",\"message\":\"解は2個でした。\",\"solutions\":2,\"steps\":8,", 1},
+        // A branch is left after the limit (empty here, full of solutions in the other).
+        {two, "1022", "2",
+         "limit_reached\",\"message\":\"解が2個見つかったので探索を打ち切りました。\","
+         "\"solutions\":2,",
+         1},
+        {three, "1022", "2",
+         "limit_reached\",\"message\":\"解が2個見つかったので探索を打ち切りました。\","
+         "\"solutions\":2,\"steps\":15,",
+         1},
+    };
+    for (const Row& row : rows)
+        for (const char* threads : {"1", "3"}) { // the same verdict on one thread and on three
+            const Captured c = runWith({"-j", threads, "--json", "--direction", row.direction,
+                                        "--limit", row.limit, row.file});
+            EXPECT_NE(c.out.find("\"status\":\"" + row.expected), std::string::npos) << c.out;
+            EXPECT_EQ(c.status, row.exitStatus) << c.out;
+        }
+}
+
+TEST(CheckThreads, AreSharedAmongTheFilesCheckedAtOnce) {
+    struct Row {
+        unsigned jobs;
+        std::size_t files, index;
+        unsigned expected;
+    };
+    for (const Row& row : {Row{8, 1, 0, 8}, Row{8, 3, 0, 3}, Row{8, 3, 1, 3}, Row{8, 3, 2, 2},
+                           Row{3, 3, 2, 1}, Row{2, 5, 4, 1}, Row{1, 1, 0, 1}})
+        EXPECT_EQ(searchThreadsForFile(row.jobs, row.files, row.index), row.expected)
+            << row.jobs << " threads, file " << row.index + 1 << " of " << row.files;
+}
+
+TEST_F(CheckerFiles, FilesSearchedOnSeveralThreadsReportTheSerialResult) {
+    const std::string sparse = file("sparse.txt", "w12h12s23n2n3s1n2s28n1s30n1s10n3\r\n");
+    const std::string three = file("three.txt", "w6h6s4n2s1n2s3n1s5n3s2n3s7n1s8\r\n");
+    const auto withoutTimes = [](std::string text) {
+        for (std::size_t at = text.find("\"elapsed_ms\":"); at != std::string::npos;
+             at = text.find("\"elapsed_ms\":", at + 1))
+            text.erase(at + 13, text.find(',', at) - at - 13);
+        return text;
+    };
+    for (const std::vector<std::string>& options :
+         {std::vector<std::string>{"--json", "--solutions"},
+          {"--json", "--limit", "3"},
+          {"--json", "--limit", "2", "--solutions"}}) {
+        std::vector<std::string> serial = options, parallel = options;
+        for (const std::string& f : {sparse, three, sparse}) {
+            serial.push_back(f);
+            parallel.push_back(f);
+        }
+        serial.insert(serial.begin(), {"-j", "1"});
+        parallel.insert(parallel.begin(), {"-j", "7"});
+        const Captured one = runWith(serial), seven = runWith(parallel);
+        EXPECT_EQ(withoutTimes(seven.out), withoutTimes(one.out))
+            << ::testing::PrintToString(options);
+        EXPECT_EQ(seven.status, one.status);
+    }
+}
+
 TEST_F(CheckerFiles, SolutionsAreStreamedAsRowsInBoardOrientation) {
     const std::string blanks = file("blanks.txt", "w4h5s5n2s3n2s3n1s1n1\r\n");
     const Captured c = runWith({"--json", "--solutions", "--direction", "1024", blanks});

@@ -37,7 +37,7 @@ struct SettingsTest : ::testing::Test {
 TEST_F(SettingsTest, MissingFileIsCreatedWithDefaults) {
     EXPECT_FALSE(startUp());
     EXPECT_EQ(readBytes(file), "[Config]\r\nLoopCount=10000\r\nDrawCount=10\r\nDebugMode=0\r\n"
-                               "FileFormat=0\r\nDirectAutoSelect=0\r\n");
+                               "FileFormat=0\r\nDirectAutoSelect=0\r\nSearchThreads=0\r\n");
     EXPECT_EQ(settings.loopCount, 10000);
     EXPECT_EQ(settings.drawCount, 10);
     EXPECT_EQ(settings.debugMode, 0);
@@ -104,7 +104,26 @@ TEST_F(SettingsTest, FlagsAreWrittenNormalised) {
     settings.fileFormat = 2;          // the running program may hold 2
     store.saveConfig(settings);
     EXPECT_EQ(readBytes(file), "[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nDebugMode=1\r\n"
-                               "FileFormat=2\r\nDirectAutoSelect=1\r\n");
+                               "FileFormat=2\r\nDirectAutoSelect=1\r\nSearchThreads=0\r\n");
+}
+
+TEST_F(SettingsTest, SearchThreadsIsReadWithoutRepair) {
+    struct Row {
+        const char* value; // nullptr: the key is missing
+        int expected;
+    };
+    for (const Row row : {Row{nullptr, 0}, Row{"1", 1}, Row{"16", 16}, Row{"-3", 0}, Row{"x", 0}}) {
+        std::string text = "[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nFileFormat=1\r\n";
+        if (row.value) text += std::string("SearchThreads=") + row.value + "\r\n";
+        writeBytes(file, text);
+        settings = Settings{};
+        EXPECT_TRUE(startUp()) << text; // a missing or odd SearchThreads is no repair
+        EXPECT_EQ(readBytes(file), text);
+        EXPECT_EQ(settings.searchThreads, row.expected) << text;
+    }
+    settings.searchThreads = 3;
+    store.saveConfig(settings);
+    EXPECT_EQ(readProfileInt(file, "Config", "SearchThreads", -1), 3);
 }
 
 TEST_F(SettingsTest, RewriteKeepsOtherContent) {

@@ -1,7 +1,12 @@
 // The driver with the recording window: slices, pauses, resume, debug stop step, quitting.
 #include "search_run.h"
 
+#include "model/puzzle_reader.h"
+#include "search/parallel_driver.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace corvane {
 namespace {
@@ -141,6 +146,116 @@ TEST(SearchDriver, NewSearchStartedInsideThePumpReplacesTheRunningOne) {
     run.start();
     EXPECT_EQ(run.window.boxes.size(), 1u);
     EXPECT_EQ(run.session.status.searchState, SearchState::Running);
+}
+
+/// A search long enough to be caught running: 142124 steps and 193 solutions.
+SearchRun runOfBenchPuzzle(int threads) {
+    SearchRun run({"1 1"});
+    run.session.board.currentFilePath =
+        (std::filesystem::path(CORVANE_BENCH_PUZZLES) / "04_four_pairs_15x15.txt").string();
+    EXPECT_TRUE(loadPuzzleFile(run.session, FormatAuto));
+    run.window.boxes.clear();
+    run.session.settings.searchThreads = threads;
+    run.session.settings.loopCount = 1000; // slices of a millisecond
+    return run;
+}
+
+TEST(SearchDriver, ThreadCountFollowsTheSettings) {
+    struct Row {
+        int searchThreads, debugMode;
+        unsigned expected;
+    };
+    const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, MaxSearchThreads);
+    for (const Row& row : {Row{1, 0, 1}, Row{4, 0, 4}, Row{4, 1, 1}, Row{0, 0, cores},
+                           Row{100000, 0, MaxSearchThreads}}) {
+        Settings settings;
+        settings.searchThreads = row.searchThreads;
+        settings.debugMode = row.debugMode;
+        EXPECT_EQ(searchThreadsFor(settings), row.expected) << row.searchThreads;
+    }
+}
+
+TEST(SearchDriver, ParallelSearchPausesResumesAndEndsWithTheSerialResult) {
+    SearchRun serial = runOfBenchPuzzle(1);
+    serial.start();
+    ASSERT_EQ(serial.lastMessage(), "解は193個でした。");
+
+    SearchRun run = runOfBenchPuzzle(3);
+    run.window.onPump = [&] {
+        if (run.window.pumpCount == 1) run.session.status.searchState = SearchState::PauseRequested;
+        return true;
+    };
+    run.start();
+    ASSERT_EQ(run.session.status.searchState, SearchState::Paused);
+    ASSERT_NE(run.search->parallel, nullptr);
+    // Paused wherever the threads stood: the total so far, the answers that are final (a
+    // prefix of the serial list) and the engine of the earliest subtree for the picture.
+    const std::uint64_t pausedAt = run.session.status.stepCount;
+    EXPECT_GT(pausedAt, 0u);
+    EXPECT_LT(pausedAt, serial.session.status.stepCount);
+    const std::size_t shown = run.answers().size();
+    ASSERT_LE(shown, serial.answers().size());
+    EXPECT_TRUE(std::equal(run.answers().begin(), run.answers().end(), serial.answers().begin()));
+    EXPECT_EQ(run.window.viewItems.size(), shown + 1);
+    EXPECT_GT(run.search->engine.trailTop, 0);
+    EXPECT_TRUE(run.window.boxes.empty());
+    // Paused threads take no step.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(run.search->parallel->stepsSoFar(), pausedAt);
+
+    run.window.onPump = [] { return true; };
+    resumeSearch(run.session, *run.search);
+    EXPECT_EQ(run.session.status.searchState, SearchState::Finished);
+    EXPECT_EQ(run.window.boxTexts(), serial.window.boxTexts());
+    EXPECT_EQ(run.session.status.stepCount, serial.session.status.stepCount);
+    EXPECT_EQ(run.answers(), serial.answers());
+    EXPECT_EQ(run.window.viewItems, serial.window.viewItems);
+    EXPECT_EQ(run.window.viewSelection, 1);
+    EXPECT_EQ(run.search->parallel, nullptr);
+}
+
+TEST(SearchDriver, ParallelThreadsEndWithQuitEditOrANewStart) {
+    // Quitting in the pump: no result, the threads are gone.
+    SearchRun quit = runOfBenchPuzzle(2);
+    quit.window.onPump = [] { return false; };
+    quit.start();
+    EXPECT_TRUE(quit.window.boxes.empty());
+    EXPECT_EQ(quit.search->parallel, nullptr);
+
+    // An edit seen in the pump (the state went Idle): no pause to resume.
+    SearchRun edited = runOfBenchPuzzle(2);
+    edited.window.onPump = [&] {
+        edited.session.status.searchState = SearchState::Idle;
+        return true;
+    };
+    edited.start();
+    EXPECT_EQ(edited.session.status.searchState, SearchState::Idle);
+    EXPECT_EQ(edited.search->parallel, nullptr);
+
+    // A new start from inside the pump after a pause request replaces the running search.
+    SearchRun nested = runOfBenchPuzzle(2);
+    bool started = false;
+    nested.window.onPump = [&] {
+        if (!started) {
+            started = true;
+            nested.session.status.searchState = SearchState::PauseRequested;
+            testing::setBoardPicture(nested.session.board, SparseBoard);
+            startSearch(nested.session, *nested.search);
+        }
+        return true;
+    };
+    nested.start();
+    EXPECT_EQ(nested.window.boxTexts(), (std::vector<std::string>{"解は8個でした。"}));
+    EXPECT_EQ(nested.session.status.stepCount, SparseSteps);
+    EXPECT_EQ(nested.session.status.searchState, SearchState::Finished);
+    EXPECT_EQ(nested.search->parallel, nullptr);
+
+    // The same session searches again in parallel with the threads it kept.
+    nested.session.board = runOfBenchPuzzle(2).session.board;
+    nested.window.boxes.clear();
+    nested.start();
+    EXPECT_EQ(nested.lastMessage(), "解は193個でした。");
+    EXPECT_EQ(nested.session.status.stepCount, 142124u);
 }
 
 } // namespace

@@ -22,6 +22,7 @@ struct SearchRun {
     /// A board from a picture, searched in `direction` (0: the recommended one, no dialog).
     explicit SearchRun(const std::vector<std::string>& rows, int direction = 0) {
         setBoardPicture(session.board, rows);
+        session.settings.searchThreads = 1; // the serial search; parallel tests ask for more
         if (direction == 0) {
             session.settings.directAutoSelect = 1;
         } else {

@@ -1,0 +1,40 @@
+// The drivers of a parallel search: in the window's event loop, and headless to its end.
+#pragma once
+
+#include "search/parallel_search.h"
+
+#include <cstdint>
+
+namespace corvane {
+
+struct Session;
+struct SearchSession;
+struct Settings;
+
+/// Most threads one search uses, whatever the settings ask.
+inline constexpr unsigned MaxSearchThreads = 256;
+
+/// Threads a search started from the window uses: 1 (the serial search) for SearchThreads 1
+/// or in debug mode, SearchThreads when above 1, else one per core.
+unsigned searchThreadsFor(const Settings& settings);
+
+/// After prepareSearch: starts the parallel search when the settings ask for more than one
+/// thread and the preparation did not already solve the puzzle. False when the search is to
+/// run serially (nothing was started).
+bool beginParallelSearch(Session& session, SearchSession& search);
+
+/// Drives a started (or paused) parallel search from the window's thread: every slice (as
+/// long as LoopCount serial steps take) it merges the final results (answers and their view
+/// items, the count, the total steps) and pumps the window's events; every DrawCount slices it
+/// copies the earliest subtree's engine for the live picture and refreshes. A pause request
+/// stops every thread within a step and leaves the search Paused; quitting, a new start or an
+/// edit ends the threads.
+void runParallelSlices(Session& session, SearchSession& search);
+
+/// Searches the prepared state headless to its end on `options.threads` threads (the serial
+/// search for one, or when the preparation already found the solution). `options.limit` > 0
+/// stops once that many solutions are found while something is left to search. True when
+/// the search ended with its report (finishSearch); false when it stopped at the limit.
+bool searchToEnd(Session& session, SearchSession& search, const ParallelOptions& options);
+
+} // namespace corvane
