@@ -1,10 +1,11 @@
 // The "探索の向き" dialog: chooses one of the eight search directions before a search.
 #include "app/direction_dialog.h"
 
+#include "app/dialog_buttons.h"
+
 #include <QButtonGroup>
 #include <QDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,23 +55,10 @@ bool runDirectionDialog(int& searchDirection, QWidget* parent) {
     line->setObjectName(QStringLiteral("recommendation"));
     line->setAlignment(Qt::AlignCenter);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("キャンセル"), &dialog);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(line);
     layout->addLayout(radios);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    addDialogButtons(dialog, *layout).ok->setDefault(true);
 
     if (QAbstractButton* checked = group->checkedButton()) checked->setFocus();
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -1,6 +1,7 @@
 // The "新規作成" dialog: asks for the size of a new, empty board.
 #include "app/new_board_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "app/size_field.h"
 #include "model/board.h"
 #include "model/main_window.h"
@@ -8,7 +9,6 @@
 
 #include <QDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,31 +28,20 @@ bool runNewBoardDialog(Session& session, QWidget* parent) {
     height->setObjectName(QStringLiteral("heightField"));
     height->setNumber(static_cast<unsigned>(session.board.boardHeight));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    ok->setObjectName(QStringLiteral("okButton"));
-    auto* cancel = new QPushButton(QString::fromUtf8("キャンセル"), &dialog);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    // Cancel is the default button: Enter typed in a size field closes the dialog unchanged.
-    cancel->setDefault(true);
-
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QString::fromUtf8("ヨコ"), &dialog), 0, 0);
     fields->addWidget(width, 0, 1);
     fields->addWidget(new QLabel(QString::fromUtf8("タテ"), &dialog), 1, 0);
     fields->addWidget(height, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    const auto [ok, cancel] = addDialogButtons(dialog, *layout, false);
+    // Cancel is the default button: Enter typed in a size field closes the dialog unchanged.
+    cancel->setDefault(true);
     QWidget::setTabOrder(width, height);
     QWidget::setTabOrder(height, ok);
     QWidget::setTabOrder(ok, cancel);
 
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
         const unsigned w = width->number();
         const unsigned h = height->number();

@@ -2,6 +2,7 @@
 #include "app/picture_command.h"
 
 #include "app/command_menu.h"
+#include "app/dialog_buttons.h"
 #include "app/file_dialog_panel.h"
 #include "app/main_dialog.h"
 #include "app/picture_export.h"
@@ -16,7 +17,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QSpinBox>
@@ -105,27 +105,14 @@ std::optional<PictureChoice> runPictureDialog(const PictureChoice& start, int sh
     colours->setObjectName(QStringLiteral("colourBox"));
     colours->setChecked(start.colourPerPair);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("キャンセル"), &dialog);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-
     auto* fields = new QFormLayout;
     fields->addRow(QString::fromUtf8("形式"), format);
     fields->addRow(QString::fromUtf8("内容"), content);
     fields->addRow(QString::fromUtf8("マスの大きさ"), cellSize);
     fields->addRow(colours);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    addDialogButtons(dialog, *layout).ok->setDefault(true);
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     PictureChoice choice;

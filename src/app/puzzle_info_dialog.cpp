@@ -3,12 +3,12 @@
 #include "app/puzzle_info_dialog.h"
 
 #include "app/command_menu.h"
+#include "app/dialog_buttons.h"
 #include "app/main_dialog.h"
 #include "model/board.h"
 
 #include <QDialog>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,25 +50,12 @@ bool runPuzzleInfoDialog(Board& board, QWidget* parent) {
 
     QLineEdit* title = makeField(board.infoField1, "titleField", ":\\r\\n", &dialog);
     QLineEdit* author = makeField(board.infoField2, "authorField", "\\r\\n", &dialog);
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QString::fromUtf8("キャンセル"), &dialog);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-
     auto* fields = new QFormLayout;
     fields->addRow(new QLabel(QString::fromUtf8("タイトル"), &dialog), title);
     fields->addRow(new QLabel(QString::fromUtf8("作者"), &dialog), author);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    addDialogButtons(dialog, *layout).ok->setDefault(true);
 
     title->setFocus();
     title->selectAll();

@@ -2,9 +2,9 @@
 #include "model/ini_file.h"
 
 #include "model/decimal.h"
+#include "model/text_scan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -13,36 +13,22 @@ namespace corvane {
 
 namespace {
 
-std::string_view trim(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-bool equalNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 /// The section name of a "[name]" line, or nothing for other lines.
 std::optional<std::string_view> sectionName(std::string_view line) {
-    line = trim(line);
+    line = trimBlanks(line);
     if (line.empty() || line.front() != '[') return std::nullopt;
     const auto close = line.find(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return trim(line.substr(1, close - 1));
+    return trimBlanks(line.substr(1, close - 1));
 }
 
 /// Splits a "key=value" line; comments and lines without "=" give nothing.
 std::optional<std::pair<std::string_view, std::string_view>> keyValue(std::string_view line) {
-    const std::string_view t = trim(line);
+    const std::string_view t = trimBlanks(line);
     if (t.empty() || t.front() == ';') return std::nullopt;
     const auto eq = t.find('=');
     if (eq == std::string_view::npos) return std::nullopt;
-    return std::make_pair(trim(t.substr(0, eq)), trim(t.substr(eq + 1)));
+    return std::make_pair(trimBlanks(t.substr(0, eq)), trimBlanks(t.substr(eq + 1)));
 }
 
 /// Reads a file as lines, each without its LF but with any CR kept; false if unreadable.
@@ -115,7 +101,7 @@ bool writeProfileString(const std::filesystem::path& file, std::string_view sect
             } else {
                 insertAt = i + 1;
             }
-        } else if (!trim(lines[i]).empty()) {
+        } else if (!trimBlanks(lines[i]).empty()) {
             insertAt = i + 1;
         }
     }

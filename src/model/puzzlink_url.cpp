@@ -3,6 +3,7 @@
 
 #include "model/board.h"
 #include "model/pzprv3_text.h"
+#include "model/text_scan.h"
 
 #include <array>
 #include <vector>
@@ -29,26 +30,6 @@ constexpr std::array<LongValue, 6> LongValues{{
     {'*', 4, 12240},
     {'$', 5, 77776},
 }};
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t k = 0; k < prefix.size(); ++k) {
-        const char c = text[k] >= 'A' && text[k] <= 'Z' ? char(text[k] - 'A' + 'a') : text[k];
-        if (c != prefix[k]) return false;
-    }
-    return true;
-}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

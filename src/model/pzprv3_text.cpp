@@ -3,6 +3,7 @@
 
 #include "model/answer_paths.h"
 #include "model/board.h"
+#include "model/text_scan.h"
 
 #include <vector>
 
@@ -11,17 +12,6 @@ namespace corvane {
 namespace {
 
 constexpr int LongestClueDigits = 9; // below 10^9: every value fits an int
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
 
 /// The lines of a text one after the other, split at LF; each is trimmed of blanks.
 class LineCursor {
