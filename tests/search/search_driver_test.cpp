@@ -215,29 +215,23 @@ TEST(SearchDriver, ParallelSearchPausesResumesAndEndsWithTheSerialResult) {
 }
 
 TEST(SearchDriver, ParallelThreadsEndWithQuitEditOrANewStart) {
-    // Quitting in the pump: no result, the threads are gone.
-    SearchRun quit = runOfBenchPuzzle(2);
+    SearchRun quit = runOfBenchPuzzle(2); // quitting in the pump: no result
     quit.window.onPump = [] { return false; };
     quit.start();
     EXPECT_TRUE(quit.window.boxes.empty());
-    EXPECT_EQ(quit.search->parallel, nullptr);
-
-    // An edit seen in the pump (the state went Idle): no pause to resume.
-    SearchRun edited = runOfBenchPuzzle(2);
+    SearchRun edited = runOfBenchPuzzle(2); // an edit seen in the pump: no pause to resume
     edited.window.onPump = [&] {
         edited.session.status.searchState = SearchState::Idle;
         return true;
     };
     edited.start();
     EXPECT_EQ(edited.session.status.searchState, SearchState::Idle);
-    EXPECT_EQ(edited.search->parallel, nullptr);
 
     // A new start from inside the pump after a pause request replaces the running search.
     SearchRun nested = runOfBenchPuzzle(2);
     bool started = false;
     nested.window.onPump = [&] {
-        if (!started) {
-            started = true;
+        if (!std::exchange(started, true)) {
             nested.session.status.searchState = SearchState::PauseRequested;
             testing::setBoardPicture(nested.session.board, SparseBoard);
             startSearch(nested.session, *nested.search);
@@ -248,7 +242,7 @@ TEST(SearchDriver, ParallelThreadsEndWithQuitEditOrANewStart) {
     EXPECT_EQ(nested.window.boxTexts(), (std::vector<std::string>{"解は8個でした。"}));
     EXPECT_EQ(nested.session.status.stepCount, SparseSteps);
     EXPECT_EQ(nested.session.status.searchState, SearchState::Finished);
-    EXPECT_EQ(nested.search->parallel, nullptr);
+    for (SearchRun* run : {&quit, &edited, &nested}) EXPECT_EQ(run->search->parallel, nullptr);
 
     // The same session searches again in parallel with the threads it kept.
     nested.session.board = runOfBenchPuzzle(2).session.board;

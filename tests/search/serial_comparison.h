@@ -71,39 +71,23 @@ inline Outcome searchBoard(const Board& board, int direction, const ParallelOpti
     return o;
 }
 
-inline ParallelOptions optionsOf(unsigned threads, std::uint64_t limit, std::size_t spare = 0,
-                                 std::size_t bufferBytes = std::size_t(32) << 20) {
-    ParallelOptions o;
-    o.threads = threads;
-    o.limit = limit;
-    o.spareTasks = spare;
-    o.bufferBytes = bufferBytes;
-    return o;
-}
-
 /// `count` random boards of `minSide` to `minSide` + `sides` - 1 cells a side with 2 to
 /// `maxPairs` pairs; many have several solutions.
 inline std::vector<Board> generatedBoards(int count, unsigned seed, int minSide, int sides,
                                           int maxPairs) {
     std::mt19937 random(seed);
-    std::vector<Board> boards;
-    for (int i = 0; i < count; ++i) {
-        const auto draw = [&random](int n) { return static_cast<int>(random() % unsigned(n)); };
+    const auto draw = [&random](int n) { return static_cast<int>(random() % unsigned(n)); };
+    std::vector<Board> boards(static_cast<std::size_t>(count));
+    for (Board& board : boards) {
         const int w = minSide + draw(sides), h = minSide + draw(sides);
         const int pairs = 2 + draw(maxPairs - 1);
         std::vector<int> cells(static_cast<std::size_t>(w * h));
         for (int k = 0; k < 2 * pairs; ++k) cells[static_cast<std::size_t>(k)] = k / 2 + 1;
         std::shuffle(cells.begin(), cells.end(), random);
-        Board b;
-        b.boardWidth = w;
-        b.boardHeight = h;
-        b.boardLastRowOffset = h * RowStride;
-        b.boardCells.fill(OutsideCell);
-        for (int y = 1; y <= h; ++y)
-            for (int x = 1; x <= w; ++x)
-                b.boardCells[cellIndex(x, y)] =
-                    cells[static_cast<std::size_t>((y - 1) * w + x - 1)];
-        boards.push_back(b);
+        std::vector<std::string> rows(static_cast<std::size_t>(h));
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            rows[k / std::size_t(w)] += cells[k] ? std::to_string(cells[k]) + " " : ". ";
+        setBoardPicture(board, rows);
     }
     return boards;
 }
@@ -125,26 +109,21 @@ inline Board boardFromFile(const std::filesystem::path& path) {
 inline void expectSerialResults(const std::vector<Board>& boards, int& multiple) {
     for (std::size_t i = 0; i < boards.size(); ++i)
         for (int d = FirstSearchDirection; d <= LastSearchDirection; ++d) {
-            const Outcome serial = searchBoard(boards[i], d, optionsOf(1, 0), Answers::Listed);
+            const auto run = [&](Answers mode, const ParallelOptions& options) {
+                return searchBoard(boards[i], d, options, mode);
+            };
+            const Outcome serial = run(Answers::Listed, {1, 0});
             if (!serial.prepared) continue;
             multiple += serial.solutions > 1;
             const std::string where = "board " + std::to_string(i) + " in " + std::to_string(d);
-            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(2, 0), Answers::Listed), serial) << where;
-            const Outcome counted = searchBoard(boards[i], d, optionsOf(1, 0), Answers::Counted);
-            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(3, 0, 2), Answers::Counted), counted)
-                << where;
+            EXPECT_EQ(run(Answers::Listed, {2, 0}), serial) << where;
+            EXPECT_EQ(run(Answers::Counted, {3, 0, 2}), run(Answers::Counted, {1, 0})) << where;
 
             const std::uint64_t below = (i + std::size_t(d)) % 3;
             const std::uint64_t limit = serial.solutions > below ? serial.solutions - below : 1;
-            const Outcome limited =
-                searchBoard(boards[i], d, optionsOf(1, limit), Answers::Observed);
-            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(8, limit, 2, 1), Answers::Observed),
-                      limited)
+            EXPECT_EQ(run(Answers::Observed, {8, limit, 2, 1}), run(Answers::Observed, {1, limit}))
                 << where << " limit " << limit;
-            const Outcome limitCounted =
-                searchBoard(boards[i], d, optionsOf(1, limit), Answers::Counted);
-            EXPECT_EQ(searchBoard(boards[i], d, optionsOf(2, limit, 2), Answers::Counted),
-                      limitCounted)
+            EXPECT_EQ(run(Answers::Counted, {2, limit, 2}), run(Answers::Counted, {1, limit}))
                 << where << " limit " << limit;
         }
 }
