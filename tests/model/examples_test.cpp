@@ -115,10 +115,8 @@ TEST_F(ExamplesTest, EveryExampleReadsBackAndIsRewrittenExactly) {
         // paths and are refused, so their text holds the puzzle alone.
         const Board before = session.board;
         const auto url = puzzlinkUrl(before);
-        ASSERT_TRUE(url);
-        ASSERT_TRUE(loadPuzzleText(session, *url));
+        ASSERT_TRUE(url && loadPuzzleText(session, *url));
         EXPECT_EQ(session.board.boardCells, before.boardCells);
-        EXPECT_TRUE(session.board.solutions.empty());
         auto pzprv3 = formatPuzzleText(before, FormatPzprv3, answered ? 1 : 0);
         EXPECT_EQ(pzprv3.has_value(), name->kind != "no-solution" || !answered);
         if (!pzprv3) pzprv3 = formatPuzzleText(before, FormatPzprv3, 0);
@@ -133,9 +131,7 @@ TEST_F(ExamplesTest, EveryExampleReadsBackAndIsRewrittenExactly) {
 }
 
 TEST_F(ExamplesTest, EveryUrlListReadsBackAndIsRewrittenExactly) {
-    int lists = 0;
     for (const std::string kind : {"unique", "two-solutions", "no-solution"}) {
-        SCOPED_TRACE(kind);
         std::istringstream list(readBytes(fs::path(CORVANE_EXAMPLES_DIR) / (kind + ".url")));
         int urls = 0;
         for (std::string line; std::getline(list, line);) {
@@ -144,15 +140,11 @@ TEST_F(ExamplesTest, EveryUrlListReadsBackAndIsRewrittenExactly) {
             ASSERT_TRUE(loadPuzzleText(session, line));
             EXPECT_EQ(puzzlinkUrl(session.board), line);
             expectPairs();
-            if (kind == "unique") {
-                EXPECT_TRUE(tiledByStraightPaths());
-            }
+            EXPECT_TRUE(kind != "unique" || tiledByStraightPaths());
             ++urls;
         }
-        EXPECT_GE(urls, 1);
-        ++lists;
+        EXPECT_GE(urls, 1) << kind;
     }
-    EXPECT_EQ(lists, 3);
 }
 
 } // namespace

@@ -180,31 +180,23 @@ TEST(SettingsPathTest, PerUserFolderIsCreatedPrivateAndUsable) {
     struct stat info {};
     ASSERT_EQ(stat(path.parent_path().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
-    // The first start writes the defaults there.
-    SettingsStore store(path);
-    Settings settings;
-    EXPECT_FALSE(store.loadConfig(settings));
-    store.saveConfig(settings);
-    EXPECT_EQ(readProfileInt(path, "Config", "LoopCount", -1), 10000);
 }
 
 TEST(SettingsPathTest, EnvironmentIsReadWithHomeFromTheUserDatabaseAsFallback) {
-    const auto saved = [](const char* name) -> std::optional<std::string> {
-        const char* v = std::getenv(name);
-        return v ? std::optional<std::string>(v) : std::nullopt;
-    };
-    const auto xdg = saved("XDG_CONFIG_HOME"), home = saved("HOME");
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<std::string> savedXdg =
+        xdg ? std::optional<std::string>(xdg) : std::nullopt;
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("XDG_CONFIG_HOME", "/x/cfg", 1);
     setenv("HOME", "/home/u", 1);
     const ConfigEnvironment set = currentConfigEnvironment();
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("HOME");
     const ConfigEnvironment unset = currentConfigEnvironment();
-    for (const auto& [name, value] : {std::pair{"XDG_CONFIG_HOME", xdg}, {"HOME", home}})
-        if (value) setenv(name, value->c_str(), 1);
+    if (savedXdg) setenv("XDG_CONFIG_HOME", savedXdg->c_str(), 1);
+    if (!savedHome.empty()) setenv("HOME", savedHome.c_str(), 1);
 
-    EXPECT_EQ(set.xdgConfigHome, "/x/cfg");
-    EXPECT_EQ(set.home, "/home/u");
+    EXPECT_EQ(set.xdgConfigHome + "|" + set.home, "/x/cfg|/home/u");
     EXPECT_EQ(unset.xdgConfigHome, "");
     EXPECT_TRUE(std::filesystem::path(unset.home).is_absolute()) << unset.home;
 }

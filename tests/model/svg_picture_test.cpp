@@ -26,57 +26,56 @@ std::vector<std::string> pathElements(const std::string& svg) {
     return found;
 }
 
-struct PathCase {
-    const char* name;
-    Rows clues;
-    Answer answer;
-    std::vector<std::string> expected; // cell size 10: the centre of column x is at 10x + 0.5
-};
-
 TEST(SvgPicture, PathsFollowTheAnswerAndMalformedAnswersFallBackToLinks) {
-    const PathCase cases[] = {
+    // Cell size 10: the centre of column x is at 10x + 0.5.
+    const struct {
+        const char* name;
+        Rows clues, answer;
+        std::vector<std::string> expected;
+    } cases[] = {
         {"turns only, from the first clue end",
          {"1 . .", ". . .", ". . 1"},
-         answerFromPicture({"1 . .", "1 1 1", ". . 1"}),
+         {"1 . .", "1 1 1", ". . 1"},
          {"polyline:10.5,10.5 10.5,20.5 30.5,20.5 30.5,30.5"}},
         {"a clue end is preferred to a bare end",
          {". . .", ". . .", ". . 1"},
-         answerFromPicture({"1 . .", "1 1 1", ". . 1"}),
+         {"1 . .", "1 1 1", ". . 1"},
          {"polyline:30.5,30.5 30.5,20.5 10.5,20.5 10.5,10.5"}},
         {"a branch",
          {"1 . 1", ". 1 ."},
-         answerFromPicture({"1 1 1", ". 1 ."}),
+         {"1 1 1", ". 1 ."},
          {"path:M10.5 10.5L20.5 10.5M20.5 10.5L30.5 10.5M20.5 10.5L20.5 20.5"}},
         {"a block of four",
          {"2 .", ". 2"},
-         answerFromPicture({"2 2", "2 2"}),
+         {"2 2", "2 2"},
          {"path:M10.5 10.5L20.5 10.5M10.5 10.5L10.5 20.5M20.5 10.5L20.5 20.5M10.5 20.5L20.5 20.5"}},
         {"a ring has no end",
          {"6 . 6", ". . .", ". . ."},
-         answerFromPicture({"6 6 6", "6 . 6", "6 6 6"}),
+         {"6 6 6", "6 . 6", "6 6 6"},
          {"path:M10.5 10.5L20.5 10.5M10.5 10.5L10.5 20.5M20.5 10.5L30.5 10.5M30.5 10.5L30.5 "
           "20.5M10.5 20.5L10.5 30.5M30.5 20.5L30.5 30.5M10.5 30.5L20.5 30.5M20.5 30.5L30.5 30.5"}},
         {"two pieces",
          {"3 . . . 3"},
-         answerFromPicture({"3 3 . 3 3"}),
+         {"3 3 . 3 3"},
          {"path:M10.5 10.5L20.5 10.5M40.5 10.5L50.5 10.5"}},
-        {"a lone cell and values of no path", {"4 . . ."}, answerFromPicture({"4 . 100 100"}), {}},
+        {"a lone cell and values of no path", {"4 . . ."}, {"4 . 100 100"}, {}},
         {"pairs in number order",
          {"2 2", "1 1"},
-         answerFromPicture({"2 2", "1 1"}),
+         {"2 2", "1 1"},
          {"polyline:10.5,20.5 20.5,20.5", "polyline:10.5,10.5 20.5,10.5"}},
         {"an answer wider than the board is cut",
          {"5 5"},
-         answerFromPicture({"5 5 5"}),
+         {"5 5 5"},
          {"polyline:10.5,10.5 20.5,10.5"}},
-        {"an answer smaller than the board", {"7 .", ". 7"}, answerFromPicture({"7"}), {}},
+        {"an answer smaller than the board", {"7 .", ". 7"}, {"7"}, {}},
     };
     PictureOptions options;
     options.cellSize = 10;
-    for (const PathCase& c : cases) {
+    for (const auto& c : cases) {
         Board board;
         setBoardPicture(board, c.clues);
-        EXPECT_EQ(pathElements(svgPicture(board, &c.answer, options)), c.expected) << c.name;
+        const Answer answer = answerFromPicture(c.answer);
+        EXPECT_EQ(pathElements(svgPicture(board, &answer, options)), c.expected) << c.name;
     }
 }
 
