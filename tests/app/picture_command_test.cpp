@@ -3,7 +3,6 @@
 #include "app/main_dialog.h"
 #include "app/picture_command.h"
 
-#include "board_picture.h"
 #include "file_dialog_driver.h"
 #include "modal_script.h"
 
@@ -73,16 +72,11 @@ ModalScript::Handler answerBox(QStringList& seen, QMessageBox::StandardButton bu
 
 TEST(PictureCommand, CtrlEWritesTheChosenPictureAndReportsAFailedWrite) {
     DialogFolders folders;
+    writeBytes(folders.dir / "three.txt",
+               "pzprv3\nnumlin\n2\n3\n1 . 2 \n1 . 2 \n0 0 \n0 0 \n1 0 1 \n");
     MainDialog window(nullptr, Settings{});
-    Session& session = window.session();
-    setBoardPicture(session.board, {"1 . 2", "1 . 2"});
-    session.board.solutions.push_back(answerFromPicture({"1 . 2", "1 . 2"}));
-    session.board.currentFilePath = (folders.dir / "three.txt").string();
-    session.status.searchState = SearchState::Finished;
-    window.addViewItem("解 No.1");
+    window.openFile((folders.dir / "three.txt").string()); // with its answer
     window.selectViewItem(1);
-    window.layoutMainDialog();
-    window.refreshControls(false);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     // The shortcut acts in the active window, which the offscreen platform does not make
@@ -125,10 +119,10 @@ TEST(PictureCommand, CtrlEWritesTheChosenPictureAndReportsAFailedWrite) {
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 
     // While a search runs the command does nothing (a dialog would be rejected as a failure).
-    session.status.searchState = SearchState::Running;
+    window.session().status.searchState = SearchState::Running;
     ModalScript none(2000);
     press();
-    session.status.searchState = SearchState::Finished;
+    window.session().status.searchState = SearchState::Finished;
 }
 
 } // namespace
