@@ -48,72 +48,53 @@ TEST(PictureExport, SvgIsWellFormedWithATextPerClueAndALinePerPair) {
     setBoardPicture(board, {"1 . . . 2", ". . . . .", ". . 2 . 100", ". 3 . 3 .", "1 . . . ."});
     const Answer answer =
         answerFromPicture({"1 . . . 2", "1 . . . 2", "1 . 2 2 2", "1 3 3 3 .", "1 . . . ."});
-    struct Case {
-        const char* name;
-        const Answer* answer;
+    const std::string markup = "A & B <c> \"d\" 'e' ]]> 日本語";
+    const struct {
+        const Answer* answer; // its three pairs drawn as lines, its seven clues ringed
         std::string title, author;
-        int pathLines;
         QStringList titleTexts;
     } cases[] = {
-        {"answer", &answer, "", "", 3, {}},
-        {"markup in the title",
-         &answer,
-         "A & B <c> \"d\" 'e' ]]> 日本語",
-         "",
-         3,
-         {"A & B <c> \"d\" 'e' ]]> 日本語"}},
-        {"controls and a broken byte",
-         nullptr,
-         "\x01 x\ny\x7f",
-         "作者\xff\xfe",
-         0,
-         {"x y", "作者\uFFFD\uFFFD"}},
+        {&answer, "", "", {}},
+        {&answer, markup, "", {QString::fromStdString(markup)}},
+        // Controls and a broken byte.
+        {nullptr, "\x01 x\ny\x7f", "作者\xff\xfe", {"x y", "作者\uFFFD\uFFFD"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         board.infoField1 = c.title;
         board.infoField2 = c.author;
         const Parts parts = parse(svgPicture(board, c.answer, {}));
-        EXPECT_TRUE(parts.error.isEmpty()) << c.name << ": " << parts.error.toStdString();
-        EXPECT_EQ(parts.counts["clues/text"], 7) << c.name;
-        EXPECT_EQ(parts.counts["paths/polyline"] + parts.counts["paths/path"], c.pathLines)
-            << c.name;
-        EXPECT_EQ(parts.counts["rings/circle"], c.answer ? 7 : 0) << c.name;
-        EXPECT_EQ(parts.titleTexts, c.titleTexts) << c.name;
+        SCOPED_TRACE(c.title);
+        EXPECT_TRUE(parts.error.isEmpty()) << parts.error.toStdString();
+        EXPECT_EQ(parts.counts["clues/text"], 7);
+        EXPECT_EQ(parts.counts["paths/polyline"] + parts.counts["paths/path"], c.answer ? 3 : 0);
+        EXPECT_EQ(parts.counts["rings/circle"], c.answer ? 7 : 0);
+        EXPECT_EQ(parts.titleTexts, c.titleTexts);
     }
 }
 
-/// Pixel tests: a 5 x 5 puzzle, cell 36 and margin 18, so the centre of column x (row y) is
-/// at pixel 36x (36y).
-struct RenderedPicture : ::testing::Test {
+TEST(PictureExport, PngShowsCluesAndPathsWhereTheyBelong) {
+    // A 5 x 5 puzzle, cell 36 and margin 18: the centre of column x (row y) is at 36x (36y).
     Board board;
-    Answer answer =
+    setBoardPicture(board, {"1 . . . 2", ". . . . .", ". . 2 . .", ". . . . .", "1 . . . ."});
+    const Answer answer =
         answerFromPicture({"1 . . . 2", "1 . . . 2", "1 . 2 2 2", "1 . . . .", "1 . . . ."});
-
-    void SetUp() override {
-        setBoardPicture(board, {"1 . . . 2", ". . . . .", ". . 2 . .", ". . . . .", "1 . . . ."});
-    }
-
-    /// The picture through PNG bytes and back, as the file holds it.
-    QImage png(const Answer* shown, bool colours = false) const {
+    // The picture through PNG bytes and back, as the file holds it.
+    const auto png = [&board](const Answer* shown, bool colours = false) {
         PictureOptions options;
         options.colourPerPair = colours;
         const QByteArray bytes = pngFromSvg(svgPicture(board, shown, options));
         return QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32);
-    }
-
-    static QColor centre(const QImage& image, int x, int y) {
+    };
+    const auto centre = [](const QImage& image, int x, int y) {
         return image.pixelColor(36 * x, 36 * y);
-    }
-    /// True when the box of +-8 pixels around the cell's centre holds a dark pixel.
-    static bool inked(const QImage& image, int x, int y) {
+    };
+    // True when the box of +-8 pixels around the cell's centre holds a dark pixel.
+    const auto inked = [](const QImage& image, int x, int y) {
         for (int dy = -8; dy <= 8; ++dy)
             for (int dx = -8; dx <= 8; ++dx)
                 if (qGray(image.pixel(36 * x + dx, 36 * y + dy)) < 100) return true;
         return false;
-    }
-};
-
-TEST_F(RenderedPicture, CluesAndPathsAreWhereTheyBelong) {
+    };
     const QImage puzzle = png(nullptr), solved = png(&answer);
     ASSERT_EQ(solved.size(), QSize(216, 216));
     const QColor black(0, 0, 0), white(255, 255, 255);

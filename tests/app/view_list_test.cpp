@@ -96,6 +96,7 @@ TEST_F(ViewListFixture, VaryingItemFollowsTheStoredAnswersAndIsNeverAnAnswer) {
     clearSolutions(board, window);
     window.refreshControls(false);
     EXPECT_EQ(items(), QStringList{"通常画面"});
+    EXPECT_FALSE(status().contains("相違マス数"));
     EXPECT_FALSE(window.boardView()->varyingView());
     search({"1 . 1", "2 . 2"});
     EXPECT_EQ(items(), (QStringList{"通常画面", "解 No.1"}));

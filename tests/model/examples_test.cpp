@@ -117,6 +117,7 @@ TEST_F(ExamplesTest, EveryExampleReadsBackAndIsRewrittenExactly) {
         const auto url = puzzlinkUrl(before);
         ASSERT_TRUE(url && loadPuzzleText(session, *url));
         EXPECT_EQ(session.board.boardCells, before.boardCells);
+        EXPECT_TRUE(session.board.solutions.empty()); // the answer read before is gone
         auto pzprv3 = formatPuzzleText(before, FormatPzprv3, answered ? 1 : 0);
         EXPECT_EQ(pzprv3.has_value(), name->kind != "no-solution" || !answered);
         if (!pzprv3) pzprv3 = formatPuzzleText(before, FormatPzprv3, 0);
