@@ -115,7 +115,7 @@ TEST(PictureCommand, CtrlEWritesTheChosenPictureAndReportsAFailedWrite) {
         .then(answerBox(boxes, QMessageBox::Ok));
     press();
     ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[1], QString::fromUtf8("画像の保存に失敗しました"));
+    EXPECT_EQ(boxes[1], "画像の保存に失敗しました");
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 
     // While a search runs the command does nothing (a dialog would be rejected as a failure).

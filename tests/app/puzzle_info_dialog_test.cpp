@@ -35,11 +35,11 @@ TEST_F(PuzzleInfoTest, WindowTitleShowsTitleAndAuthor) {
         board.infoField1 = title;
         board.infoField2 = author;
         window.refreshControls(false);
-        EXPECT_EQ(window.windowTitle(), QString::fromUtf8(shown));
+        EXPECT_EQ(window.windowTitle(), shown);
     }
     writeBytes(dir / "p.txt", ":\x8f\x74:\x8e\x52\x93\x63\n1.\n.1\n"); // ":春:山田"
     window.openFile((dir / "p.txt").string());
-    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Corvane - 春 (山田)"));
+    EXPECT_EQ(window.windowTitle(), "Corvane - 春 (山田)");
 }
 
 TEST_F(PuzzleInfoTest, CtrlIEditsBothFieldsAndRefusesAColonInTheTitle) {

@@ -37,11 +37,11 @@ struct ReplacePuzzleTest : ::testing::Test, DialogFolders {
         script.then([button](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->text(), QString::fromUtf8("問題が変更されています。保存しますか？"));
+            EXPECT_EQ(box->text(), "問題が変更されています。保存しますか？");
             QStringList texts;
             for (const char* b : {"yesButton", "noButton", "cancelButton"})
                 texts << box->findChild<QAbstractButton*>(b)->text();
-            EXPECT_EQ(texts.join('/'), QString::fromUtf8("はい/いいえ/キャンセル"));
+            EXPECT_EQ(texts.join('/'), "はい/いいえ/キャンセル");
             clickLater(box, button);
         });
     }
