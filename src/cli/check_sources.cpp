@@ -40,10 +40,6 @@ void appendUrls(std::FILE* file, std::vector<std::string>& urls) {
 
 } // namespace
 
-bool isUrlSource(const std::string& source) {
-    return looksLikePuzzleUrl(source);
-}
-
 bool readUrlLists(CheckOptions& options, std::FILE* in, std::string& error) {
     for (const std::string& list : options.urlLists) {
         if (list == "-") {
@@ -69,7 +65,7 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     session.settings.directAutoSelect = options.direction == 0 ? 1 : 0;
     std::string reason;
     bool read;
-    if (isUrlSource(source)) {
+    if (looksLikePuzzleUrl(source)) {
         read = loadPuzzleText(session, source, &reason);
     } else {
         session.board.currentFilePath = source;
@@ -78,17 +74,9 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     if (read && loaded) loaded(session.board);
 
     CheckResult result;
-    std::optional<Answer> first;
     if (read) {
-        // The first solution is kept only when its text is asked for.
-        AnswerPrinter observer = printer;
-        if (options.emitPzprv3)
-            observer = [&first, &printer](const Answer& answer, std::uint64_t k) {
-                if (!first) first = answer;
-                if (printer) printer(answer, k);
-            };
         auto search = std::make_unique<SearchSession>();
-        result = searchBoard(session, *search, window, options.limit, observer, threads);
+        result = searchBoard(session, *search, window, options.limit, printer, threads);
     } else {
         result.status = CheckStatus::LoadFailed;
         result.message = window.lastMessage();
@@ -99,7 +87,7 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     result.pzprv3.requested = options.emitPzprv3;
     if (read && options.emitUrl) result.url.text = puzzlinkUrl(session.board);
     if (read && options.emitPzprv3)
-        result.pzprv3.text = pzprv3Text(session.board, first ? &*first : nullptr, "\n");
+        result.pzprv3.text = pzprv3Text(session.board, firstSolution(result), "\n");
     return result;
 }
 
