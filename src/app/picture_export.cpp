@@ -2,6 +2,7 @@
 #include "app/picture_export.h"
 
 #include <QBuffer>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -9,7 +10,8 @@ namespace corvane {
 
 namespace {
 
-/// The rendered picture, or a null image with the reason.
+/// The SVG document rendered at its own size on white, or a null image with the reason (no
+/// picture, or more than MaxPngPixels pixels).
 QImage render(const std::string& svg, PngFailure& failure) {
     QSvgRenderer renderer(QByteArray::fromStdString(svg));
     const QSize size = renderer.defaultSize();
@@ -34,11 +36,6 @@ QImage render(const std::string& svg, PngFailure& failure) {
 }
 
 } // namespace
-
-QImage renderSvgPicture(const std::string& svg) {
-    PngFailure failure;
-    return render(svg, failure);
-}
 
 QByteArray pngFromSvg(const std::string& svg, PngFailure* failure) {
     PngFailure reason = PngFailure::None;

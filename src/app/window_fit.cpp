@@ -7,8 +7,6 @@
 
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QStyle>
 #include <QWindow>
 #include <algorithm>
 

@@ -50,10 +50,9 @@ void checkOne(Shared& shared, std::size_t index) {
         };
     }
     PictureJob pictures = shared.pictures->job(index);
-    printer = pictures.observe(std::move(printer));
     const unsigned threads = searchThreadsForFile(shared.jobs, o.files.size(), index);
     const CheckResult result = checkSource(file, o, printer, threads, pictures.boardObserver());
-    shared.pictures->finish(pictures);
+    shared.pictures->finish(pictures, firstSolution(result));
     if (!result.reason.empty())
         std::fprintf(shared.err, "corvane-check: %s: %s\n", file.c_str(), result.reason.c_str());
     (*shared.statuses)[index] = result.status;

@@ -2,12 +2,11 @@
 #include "cli/check_pictures.h"
 
 #include "cli/check_options.h"
-#include "cli/check_sources.h"
 #include "model/file_bytes.h"
+#include "model/puzzlink_url.h"
 #include "model/safe_write.h"
 #include "model/svg_picture.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <set>
 #include <system_error>
@@ -30,17 +29,13 @@ std::optional<std::string> writePicture(const fs::path& path, const std::string&
 
 } // namespace
 
-bool isUrlArgument(const std::string& argument) {
-    return isUrlSource(argument);
-}
-
 std::vector<std::string> pictureNames(const std::vector<std::string>& arguments) {
     std::vector<std::string> names;
     std::set<std::string> taken; // every name given, and the same with ".answer"
     int urls = 0;
     for (const std::string& argument : arguments) {
         std::string base;
-        if (isUrlArgument(argument)) {
+        if (looksLikePuzzleUrl(argument)) {
             base = "url-" + std::to_string(++urls);
         } else {
             base = filePathFromUtf8(argument).stem().string();
@@ -59,20 +54,12 @@ std::vector<std::string> pictureNames(const std::vector<std::string>& arguments)
 PictureJob::PictureJob(fs::path folder, std::string name, int cellSize)
     : active_(true), folder_(std::move(folder)), name_(std::move(name)), cellSize_(cellSize) {}
 
-AnswerPrinter PictureJob::observe(AnswerPrinter next) {
-    if (!active_) return next;
-    return [this, next = std::move(next)](const Answer& answer, std::uint64_t k) {
-        if (k == 1) firstAnswer_ = answer;
-        if (next) next(answer, k);
-    };
-}
-
 BoardObserver PictureJob::boardObserver() {
     if (!active_) return {};
     return [this](const Board& board) { board_ = board; };
 }
 
-std::vector<std::string> PictureJob::write() const {
+std::vector<std::string> PictureJob::write(const Answer* firstAnswer) const {
     std::vector<std::string> failures;
     if (!active_ || !board_) return failures;
     std::error_code ec;
@@ -86,9 +73,9 @@ std::vector<std::string> PictureJob::write() const {
     if (auto failure =
             writePicture(folder_ / (name_ + ".svg"), svgPicture(*board_, nullptr, options)))
         failures.push_back(*failure);
-    if (firstAnswer_) {
+    if (firstAnswer) {
         if (auto failure = writePicture(folder_ / (name_ + ".answer.svg"),
-                                        svgPicture(*board_, &*firstAnswer_, options)))
+                                        svgPicture(*board_, firstAnswer, options)))
             failures.push_back(*failure);
     }
     return failures;
@@ -104,8 +91,8 @@ PictureJob CheckPictures::job(std::size_t index) const {
     return PictureJob(folder_, names_[index], cellSize_);
 }
 
-void CheckPictures::finish(const PictureJob& job) {
-    for (const std::string& failure : job.write()) {
+void CheckPictures::finish(const PictureJob& job, const Answer* firstAnswer) {
+    for (const std::string& failure : job.write(firstAnswer)) {
         std::fprintf(err_, "corvane-check: %s\n", failure.c_str());
         failed_ = true;
     }

@@ -15,9 +15,6 @@ namespace corvane {
 
 struct CheckOptions;
 
-/// True for an argument that names a URL rather than a file (http:// or https://).
-bool isUrlArgument(const std::string& argument);
-
 /// The picture names of the checker's arguments, in order: a file's name without its last
 /// extension ("unique-5x5.nsha.txt" gives "unique-5x5.nsha", so the same puzzle in two formats
 /// keeps two names), "url-N" for the N-th URL argument, "puzzle" when the path names no file.
@@ -35,14 +32,12 @@ class PictureJob {
     PictureJob(const PictureJob&) = delete;
     PictureJob& operator=(const PictureJob&) = delete;
 
-    /// The observer to search with: it keeps a copy of solution 1 and hands every solution
-    /// on to `next` (when set). An inert job returns `next` itself.
-    AnswerPrinter observe(AnswerPrinter next);
     /// The observer of the loaded board; empty for an inert job.
     BoardObserver boardObserver();
-    /// Writes the puzzle's picture when the board was loaded and the answer's when a solution
-    /// was found, creating the folder when needed. Returns one line per failed write.
-    std::vector<std::string> write() const;
+    /// Writes the puzzle's picture when the board was loaded and, given `firstAnswer` (the
+    /// first solution found), the answer's, creating the folder when needed. Returns one line
+    /// per failed write.
+    std::vector<std::string> write(const Answer* firstAnswer) const;
 
   private:
     bool active_ = false;
@@ -50,7 +45,6 @@ class PictureJob {
     std::string name_;
     int cellSize_ = 0;
     std::optional<Board> board_;
-    std::optional<Answer> firstAnswer_;
 };
 
 /// The pictures of a whole run: the names of all arguments, the failures reported.
@@ -61,8 +55,9 @@ class CheckPictures {
 
     /// The job of argument `index`; inert when no pictures were asked for.
     PictureJob job(std::size_t index) const;
-    /// Writes the job's pictures and reports each failure on the error output.
-    void finish(const PictureJob& job);
+    /// Writes the job's pictures (the answer's from `firstAnswer`, when given) and reports each
+    /// failure on the error output.
+    void finish(const PictureJob& job, const Answer* firstAnswer);
     /// True once any picture could not be written.
     bool failed() const { return failed_; }
 

@@ -18,6 +18,10 @@ std::string validUtf8(std::string_view text) {
 
 } // namespace
 
+const Answer* firstSolution(const CheckResult& result) {
+    return result.varying.answerCount() > 0 ? &result.varying.reference() : nullptr;
+}
+
 std::string_view statusName(CheckStatus status) {
     switch (status) {
     case CheckStatus::Unique:

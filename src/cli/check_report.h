@@ -44,6 +44,10 @@ struct CheckResult {
     VaryingCells varying;        // where the solutions found part
 };
 
+/// The first solution the search found (the reference of the varying cells), or null when it
+/// found none.
+const Answer* firstSolution(const CheckResult& result);
+
 /// The JSON name of a status ("unique", "limit_reached", ...).
 std::string_view statusName(CheckStatus status);
 

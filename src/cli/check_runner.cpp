@@ -7,8 +7,6 @@
 #include "search/preparation.h"
 #include "search/search_session.h"
 
-#include <memory>
-
 namespace corvane {
 
 CheckResult searchBoard(Session& session, SearchSession& search, const CheckWindow& window,

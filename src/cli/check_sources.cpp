@@ -10,7 +10,9 @@
 #include "model/session.h"
 #include "search/search_session.h"
 
+#include <cerrno>
 #include <memory>
+#include <system_error>
 
 namespace corvane {
 
@@ -19,8 +21,8 @@ namespace {
 /// Longest line of a URL list that is read; longer lines are cut (and then refused).
 constexpr std::size_t LongestListLine = 1 << 20;
 
-/// Appends the URLs of one list read from `file`.
-void appendUrls(std::FILE* file, std::vector<std::string>& urls) {
+/// Appends the URLs of one list read from `file`; false when a read failed (a folder, say).
+bool appendUrls(std::FILE* file, std::vector<std::string>& urls) {
     std::string line;
     const auto finishLine = [&] {
         const std::size_t start = line.find_first_not_of(" \t\r");
@@ -36,27 +38,24 @@ void appendUrls(std::FILE* file, std::vector<std::string>& urls) {
             line += static_cast<char>(c);
     }
     finishLine();
+    return !std::ferror(file);
 }
 
 } // namespace
 
-bool isUrlSource(const std::string& source) {
-    return looksLikePuzzleUrl(source);
-}
-
 bool readUrlLists(CheckOptions& options, std::FILE* in, std::string& error) {
     for (const std::string& list : options.urlLists) {
-        if (list == "-") {
-            appendUrls(in, options.files);
-            continue;
-        }
-        std::FILE* file = std::fopen(list.c_str(), "rb");
-        if (!file) {
+        errno = 0;
+        std::FILE* file = list == "-" ? in : std::fopen(list.c_str(), "rb");
+        const bool read = file && appendUrls(file, options.files);
+        const int cause = errno; // of the open or the read that failed
+        if (file && file != in) std::fclose(file);
+        if (!read) {
             error = "cannot read the URL list " + list;
+            if (cause != 0)
+                error += ": " + std::error_code(cause, std::generic_category()).message();
             return false;
         }
-        appendUrls(file, options.files);
-        std::fclose(file);
     }
     return true;
 }
@@ -69,7 +68,7 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     session.settings.directAutoSelect = options.direction == 0 ? 1 : 0;
     std::string reason;
     bool read;
-    if (isUrlSource(source)) {
+    if (looksLikePuzzleUrl(source)) {
         read = loadPuzzleText(session, source, &reason);
     } else {
         session.board.currentFilePath = source;
@@ -78,17 +77,9 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     if (read && loaded) loaded(session.board);
 
     CheckResult result;
-    std::optional<Answer> first;
     if (read) {
-        // The first solution is kept only when its text is asked for.
-        AnswerPrinter observer = printer;
-        if (options.emitPzprv3)
-            observer = [&first, &printer](const Answer& answer, std::uint64_t k) {
-                if (!first) first = answer;
-                if (printer) printer(answer, k);
-            };
         auto search = std::make_unique<SearchSession>();
-        result = searchBoard(session, *search, window, options.limit, observer, threads);
+        result = searchBoard(session, *search, window, options.limit, printer, threads);
     } else {
         result.status = CheckStatus::LoadFailed;
         result.message = window.lastMessage();
@@ -99,7 +90,7 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     result.pzprv3.requested = options.emitPzprv3;
     if (read && options.emitUrl) result.url.text = puzzlinkUrl(session.board);
     if (read && options.emitPzprv3)
-        result.pzprv3.text = pzprv3Text(session.board, first ? &*first : nullptr, "\n");
+        result.pzprv3.text = pzprv3Text(session.board, firstSolution(result), "\n");
     return result;
 }
 

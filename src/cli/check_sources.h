@@ -11,9 +11,6 @@ namespace corvane {
 
 struct CheckOptions;
 
-/// True when a checker argument is a URL (http:// or https://) rather than a file name.
-bool isUrlSource(const std::string& source);
-
 /// Appends the URLs of every list of options.urlLists to options.files, in list order: one
 /// per line, blank lines and lines starting with "#" skipped; the list "-" is read from `in`.
 /// Returns false with `error` when a list cannot be read.

@@ -2,6 +2,7 @@
 #include "model/answer_paths.h"
 
 #include "model/board.h"
+#include "model/text_scan.h"
 
 #include <algorithm>
 #include <array>
@@ -14,10 +15,6 @@ namespace {
 /// Push budget of the path tracing of one answer: a path that runs beside itself lets the
 /// tracing choose between neighbours, and a bounded search keeps a writer call short.
 constexpr long TraceBudget = 4'000'000;
-
-std::string cellName(int x, int y) {
-    return "row " + std::to_string(y) + ", column " + std::to_string(x);
-}
 
 /// The cells of a board by 0-based index (row by row), with their four neighbours.
 struct Grid {

@@ -4,7 +4,6 @@
 #include "model/decimal.h"
 #include "model/text_scan.h"
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>

@@ -19,7 +19,7 @@ constexpr const char* LoadFailed = "ファイルのロードに失敗しまし�
 /// What a recognised first line that is a URL resolves to; no PuzzleFormat names it.
 constexpr int UrlLine = -1;
 
-/// One of the original formats' parsers, which tell no reason of their own.
+/// The result of a Kavrin, digit grid or character grid parser, which tells no reason of its own.
 ParseOutcome withGenericReason(std::optional<ParsedPuzzle> puzzle, const char* name) {
     if (puzzle) return {std::move(puzzle), {}};
     return parseFailure(std::string("the text is no puzzle in the ") + name + " format");

@@ -14,7 +14,7 @@ inline constexpr std::size_t MaxPuzzleFileBytes = 16u * 1024 * 1024;
 
 /// Reads the file named by session.board.currentFilePath in `requestedFormat` (PuzzleFormat
 /// 0..2 or 4, or 3 to recognise it: pzprv3 text by its first non-blank line, a first line
-/// that is an http(s) URL as a puzz.link URL, anything else as before). Once the file is
+/// that is an http(s) URL as a puzz.link URL, other text by its lines). Once the file is
 /// read, the resolved format is stored in session.settings.fileFormat and saved before
 /// parsing (not for a URL, which no format of the save dialog writes). On success the board
 /// is replaced (with its answer for the grid formats and pzprv3 text with lines) and the

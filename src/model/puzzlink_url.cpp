@@ -47,12 +47,8 @@ bool allDigits(std::string_view token) {
 
 /// A board side from a size token: 1..100, else nullopt (no digits, 0, or too large).
 std::optional<int> sideOf(std::string_view token) {
-    if (!allDigits(token)) return std::nullopt;
-    std::size_t first = token.find_first_not_of('0');
-    if (first == std::string_view::npos || token.size() - first > 3) return std::nullopt;
-    int side = 0;
-    for (char c : token.substr(first)) side = side * 10 + (c - '0');
-    if (side > MaxBoardSide) return std::nullopt;
+    const auto side = shortDecimal(token, 3);
+    if (!side || *side < 1 || *side > MaxBoardSide) return std::nullopt;
     return side;
 }
 

@@ -66,22 +66,6 @@ std::vector<std::string_view> tokensOf(std::string_view line) {
     return tokens;
 }
 
-/// A non-negative decimal number of at most `digits` significant digits.
-std::optional<int> numberOf(std::string_view token, int digits) {
-    if (token.empty() || token.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    const std::size_t first = token.find_first_not_of('0');
-    if (first == std::string_view::npos) return 0;
-    if (token.size() - first > std::size_t(digits)) return std::nullopt;
-    int value = 0;
-    for (char c : token.substr(first)) value = value * 10 + (c - '0');
-    return value;
-}
-
-std::string cellName(int x, int y) {
-    return "row " + std::to_string(y) + ", column " + std::to_string(x);
-}
-
 /// Reads `rows` lines of `count` tokens each into `set(x, y, line)`.
 template <typename Set>
 std::string readLineBlock(LineCursor& lines, int rows, int count, const char* what, Set set) {
@@ -116,13 +100,14 @@ ParseOutcome parsePzprv3Text(std::string_view text) {
     auto header = lines.nextNonBlank();
     if (header && startsWith(*header, "v:")) header = lines.nextNonBlank();
     if (!header || (*header != "pzprv3" && !(startsWith(*header, "pzprv3.") &&
-                                             numberOf(header->substr(7), LongestClueDigits))))
+                                             shortDecimal(header->substr(7), LongestClueDigits))))
         return parseFailure("no pzprv3 header");
     const auto type = lines.next();
     if (!type || (*type != "numlin" && *type != "numberlink"))
         return parseFailure("not a numlin puzzle (\"" + std::string(type.value_or("")) + "\")");
     const auto rowsLine = lines.next(), colsLine = lines.next();
-    const auto rows = numberOf(rowsLine.value_or(""), 3), cols = numberOf(colsLine.value_or(""), 3);
+    const auto rows = shortDecimal(rowsLine.value_or(""), 3),
+               cols = shortDecimal(colsLine.value_or(""), 3);
     if (!rows || !cols || *rows < 1 || *cols < 1 || *rows > MaxBoardSide || *cols > MaxBoardSide)
         return parseFailure("the board size " + std::string(colsLine.value_or("?")) + " x " +
                             std::string(rowsLine.value_or("?")) + " is not 1..100 by 1..100");
@@ -143,7 +128,7 @@ ParseOutcome parsePzprv3Text(std::string_view text) {
             const std::string_view t = tokens[std::size_t(x - 1)];
             if (t == ".") continue;
             if (t == "-") return parseFailure("unknown clue (\"?\") at " + cellName(x, y));
-            const auto value = numberOf(t, LongestClueDigits);
+            const auto value = shortDecimal(t, LongestClueDigits);
             if (!value)
                 return parseFailure("unreadable cell \"" + std::string(t) + "\" at " +
                                     cellName(x, y));

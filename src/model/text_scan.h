@@ -1,7 +1,10 @@
-// Small helpers for reading ASCII-structured text: trimming and prefix tests.
+// Small helpers for reading ASCII-structured text: trimming, prefix tests, short decimals and
+// the cell names of a reader's reasons.
 #pragma once
 
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -34,6 +37,24 @@ inline bool equalNoCase(std::string_view a, std::string_view b) {
 /// True when `text` starts with `prefix`, ignoring the case of ASCII letters.
 inline bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && equalNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+/// A token of decimal digits with at most `digits` of them after its leading zeros (at most 9
+/// keeps every value in an int); nullopt for anything else.
+inline std::optional<int> shortDecimal(std::string_view token, int digits) {
+    if (token.empty() || token.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const std::size_t first = token.find_first_not_of('0');
+    if (first == std::string_view::npos) return 0;
+    if (token.size() - first > std::size_t(digits)) return std::nullopt;
+    int value = 0;
+    for (char c : token.substr(first)) value = value * 10 + (c - '0');
+    return value;
+}
+
+/// "row Y, column X": how a reader's reason names a cell.
+inline std::string cellName(int x, int y) {
+    return "row " + std::to_string(y) + ", column " + std::to_string(x);
 }
 
 } // namespace corvane

@@ -21,11 +21,16 @@ std::chrono::milliseconds sliceTime(int loopCount) {
     return std::chrono::milliseconds(std::clamp(loopCount / 1000, 1, 100));
 }
 
+/// Stops the threads and leaves the search Paused, or ends it with its report when the
+/// threads searched everything before the pause reached them.
 void pauseParallel(Session& session, SearchSession& search) {
     ParallelSearch& run = *search.parallel;
     run.pause();
-    run.merge();
-    session.status.stepCount = run.stepsSoFar();
+    if (run.merge() != ParallelOutcome::Running) {
+        search.parallel.reset();
+        finishSearch(session, search);
+        return;
+    }
     run.publishEarliest(search.engine);
     session.status.searchState = SearchState::Paused;
     updateElapsed(session.status);

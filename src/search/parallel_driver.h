@@ -27,8 +27,8 @@ bool beginParallelSearch(Session& session, SearchSession& search);
 /// long as LoopCount serial steps take) it merges the final results (answers and their view
 /// items, the count, the total steps) and pumps the window's events; every DrawCount slices it
 /// copies the earliest subtree's engine for the live picture and refreshes. A pause request
-/// stops every thread within a step and leaves the search Paused; quitting, a new start or an
-/// edit ends the threads.
+/// stops every thread within a step and leaves the search Paused (or finishes it when nothing
+/// was left to search); quitting, a new start or an edit ends the threads.
 void runParallelSlices(Session& session, SearchSession& search);
 
 /// Searches the prepared state headless to its end on `options.threads` threads (the serial

@@ -33,12 +33,14 @@ void solutionTest(Session& session, SearchSession& search) {
 void recordSolution(Session& session, SearchSession& search) {
     Board& board = session.board;
     const Engine& engine = search.engine;
-    const std::uint64_t number = ++board.solutionsFound;
 
     // Keep the answers found first, within the count and memory bounds. Past the first one
     // (whose empty cells the report needs), an answer neither kept nor observed only counts.
-    const bool keep = keepsAnotherAnswer(board, search.answerLimits);
-    if (number > 1 && !keep && !search.answerObserver) return;
+    if (board.solutionsFound > 0 && !search.answerObserver &&
+        !keepsAnotherAnswer(board, search.answerLimits)) {
+        ++board.solutionsFound;
+        return;
+    }
 
     Answer answer(board.boardWidth, board.boardHeight);
     bool blanks = false;
@@ -50,11 +52,7 @@ void recordSolution(Session& session, SearchSession& search) {
             answer.set(u, onPath ? pair : 0);
             blanks = blanks || !onPath;
         }
-    if (number == 1) search.firstAnswerHasBlanks = blanks;
-    if (search.answerObserver) search.answerObserver(answer, number);
-    if (!keep) return;
-    board.solutions.push_back(std::move(answer));
-    session.window.addViewItem(viewItemText(static_cast<int>(board.solutions.size())));
+    acceptSolution(session, search, &answer, blanks);
 }
 
 bool keepsAnotherAnswer(const Board& board, const AnswerLimits& limits) {

@@ -24,8 +24,8 @@ void recordSolution(Session& session, SearchSession& search);
 /// True while the board's answer list takes one more answer within `limits`.
 bool keepsAnotherAnswer(const Board& board, const AnswerLimits& limits);
 
-/// Counts a solution that another engine found (a search thread's), in the serial order:
-/// numbers it, notes for the first whether it leaves a board cell on no path, passes
+/// Counts the next solution in the serial order (this engine's, or a search thread's at the
+/// merge): numbers it, notes for the first whether it leaves a board cell on no path, passes
 /// `answer` to the observer and keeps it while the limits allow. `answer` may be null when
 /// neither needs it.
 void acceptSolution(Session& session, SearchSession& search, Answer* answer, bool blanks);

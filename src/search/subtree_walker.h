@@ -5,7 +5,9 @@
 #include "search/search_session.h"
 #include "search/silent_window.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 

@@ -5,6 +5,7 @@
 #include "board_picture.h"
 #include "model/svg_picture.h"
 
+#include <QImage>
 #include <QMap>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>

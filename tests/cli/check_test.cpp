@@ -433,6 +433,11 @@ TEST_F(CheckerFiles, UrlListsAreReadInOrderSkippingBlankAndCommentLines) {
     const Captured missing = runWith({"--urls", (dir / "missing.url").string()});
     EXPECT_EQ(missing.status, 2);
     EXPECT_THAT(missing.err, HasSubstr("cannot read the URL list"));
+    // A list that opens but cannot be read (a folder) fails the run, whatever else is checked.
+    const Captured folder = runWith({"--urls", dir.path().string(), single});
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_EQ(folder.out, "");
+    EXPECT_THAT(folder.err, HasSubstr("cannot read the URL list " + dir.path().string()));
     const Captured empty = runWith({"--urls", file("empty.url", "# nothing\n")});
     EXPECT_EQ(empty.status, 2);
     EXPECT_THAT(empty.err, HasSubstr("no puzzle file or URL given"));

@@ -212,6 +212,19 @@ TEST(SearchDriver, ParallelSearchPausesResumesAndEndsWithTheSerialResult) {
     EXPECT_EQ(run.window.viewItems, serial.window.viewItems);
     EXPECT_EQ(run.window.viewSelection, 1);
     EXPECT_EQ(run.search->parallel, nullptr);
+
+    // A pause requested once the threads have searched everything ends the search instead.
+    SearchRun late = runOfBenchPuzzle(3);
+    late.window.onPump = [&] {
+        late.session.status.searchState = SearchState::PauseRequested;
+        late.search->parallel->waitUntilOver(std::chrono::seconds(60));
+        return true;
+    };
+    late.start();
+    EXPECT_EQ(late.session.status.searchState, SearchState::Finished);
+    EXPECT_EQ(late.window.boxTexts(), serial.window.boxTexts());
+    EXPECT_EQ(late.session.status.stepCount, serial.session.status.stepCount);
+    EXPECT_EQ(late.search->parallel, nullptr);
 }
 
 TEST(SearchDriver, ParallelThreadsEndWithQuitEditOrANewStart) {
