@@ -17,7 +17,8 @@ namespace corvane {
 
 namespace {
 constexpr const char* Section = "Config";
-}
+constexpr int MaxLiveCheckSeconds = 3600;
+} // namespace
 
 bool SettingsStore::loadConfig(Settings& settings) const {
     bool ok = true;
@@ -40,6 +41,12 @@ bool SettingsStore::loadConfig(Settings& settings) const {
     settings.directAutoSelect = readProfileInt(path_, Section, "DirectAutoSelect", 0);
     // Missing or negative: one thread per core, without a repair.
     settings.searchThreads = std::max(0, readProfileInt(path_, Section, "SearchThreads", 0));
+    settings.fillAllCells = readProfileInt(path_, Section, "FillAllCells", 0) ? 1 : 0;
+    // Missing or negative: the default budget; an hour at most, so a typo cannot keep a
+    // background search busy for days.
+    settings.liveCheckSeconds = readProfileInt(path_, Section, "LiveCheckSeconds", 3);
+    if (settings.liveCheckSeconds < 0) settings.liveCheckSeconds = 3;
+    settings.liveCheckSeconds = std::min(settings.liveCheckSeconds, MaxLiveCheckSeconds);
     return ok;
 }
 
@@ -50,6 +57,9 @@ void SettingsStore::saveConfig(const Settings& settings) const {
     writeProfileString(path_, Section, "FileFormat", std::to_string(settings.fileFormat));
     writeProfileString(path_, Section, "DirectAutoSelect", settings.directAutoSelect ? "1" : "0");
     writeProfileString(path_, Section, "SearchThreads", std::to_string(settings.searchThreads));
+    writeProfileString(path_, Section, "FillAllCells", settings.fillAllCells ? "1" : "0");
+    writeProfileString(path_, Section, "LiveCheckSeconds",
+                       std::to_string(settings.liveCheckSeconds));
 }
 
 std::filesystem::path configPathBeside(const std::filesystem::path& executableDir) {

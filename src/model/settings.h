@@ -13,6 +13,8 @@ struct Settings {
     int fileFormat = 0;       // PuzzleFormat of the last file read or saved, 0..2, 4
     int directAutoSelect = 0; // non-zero: search in the recommended direction, no dialog
     int searchThreads = 0;    // threads of a search: 0 one per core, 1 the serial search
+    int fillAllCells = 0;     // non-zero: a solution must put every cell on a path
+    int liveCheckSeconds = 3; // time budget of the editor's background check; 0 turns it off
 };
 
 /// Persists Settings in one ini file whose path is given by the owner.
@@ -21,8 +23,8 @@ class SettingsStore {
     explicit SettingsStore(std::filesystem::path iniPath) : path_(std::move(iniPath)) {}
 
     /// Reads every key into `settings`, replacing unacceptable values. Returns false when
-    /// LoopCount, DrawCount or FileFormat was missing or replaced (the flags and SearchThreads
-    /// never do).
+    /// LoopCount, DrawCount or FileFormat was missing or replaced (the flags, SearchThreads,
+    /// FillAllCells and LiveCheckSeconds never do).
     bool loadConfig(Settings& settings) const;
     /// Writes every key in its fixed order; write failures are ignored.
     void saveConfig(const Settings& settings) const;

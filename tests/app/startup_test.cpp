@@ -30,7 +30,8 @@ TEST(StartupTest, MissingSettingsFileIsCreatedAndCloseEndsWithZero) {
     char* argv[] = {arg0, nullptr};
     EXPECT_EQ(runMainWindow(1, argv, config), 0);
     EXPECT_EQ(readBytes(config), "[Config]\r\nLoopCount=10000\r\nDrawCount=10\r\nDebugMode=0\r\n"
-                                 "FileFormat=0\r\nDirectAutoSelect=0\r\nSearchThreads=0\r\n");
+                                 "FileFormat=0\r\nDirectAutoSelect=0\r\nSearchThreads=0\r\n"
+                                 "FillAllCells=0\r\nLiveCheckSeconds=3\r\n");
 }
 
 TEST(StartupTest, WindowShowsEmptyTenByTenBoard) {

@@ -36,8 +36,10 @@ struct SettingsTest : ::testing::Test {
 
 TEST_F(SettingsTest, MissingFileIsCreatedWithDefaults) {
     EXPECT_FALSE(startUp());
-    EXPECT_EQ(readBytes(file), "[Config]\r\nLoopCount=10000\r\nDrawCount=10\r\nDebugMode=0\r\n"
-                               "FileFormat=0\r\nDirectAutoSelect=0\r\nSearchThreads=0\r\n");
+    EXPECT_EQ(readBytes(file),
+              "[Config]\r\nLoopCount=10000\r\nDrawCount=10\r\nDebugMode=0\r\n"
+              "FileFormat=0\r\nDirectAutoSelect=0\r\nSearchThreads=0\r\nFillAllCells=0\r\n"
+              "LiveCheckSeconds=3\r\n");
     EXPECT_EQ(settings.loopCount, 10000);
     EXPECT_EQ(settings.drawCount, 10);
     EXPECT_EQ(settings.debugMode, 0);
@@ -103,8 +105,10 @@ TEST_F(SettingsTest, FlagsAreWrittenNormalised) {
     EXPECT_EQ(settings.debugMode, 7); // honoured as on
     settings.fileFormat = 2;          // the running program may hold 2
     store.saveConfig(settings);
-    EXPECT_EQ(readBytes(file), "[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nDebugMode=1\r\n"
-                               "FileFormat=2\r\nDirectAutoSelect=1\r\nSearchThreads=0\r\n");
+    EXPECT_EQ(readBytes(file),
+              "[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nDebugMode=1\r\n"
+              "FileFormat=2\r\nDirectAutoSelect=1\r\nSearchThreads=0\r\nFillAllCells=0\r\n"
+              "LiveCheckSeconds=3\r\n");
 }
 
 TEST_F(SettingsTest, SearchThreadsIsReadWithoutRepair) {
@@ -124,6 +128,26 @@ TEST_F(SettingsTest, SearchThreadsIsReadWithoutRepair) {
     settings.searchThreads = 3;
     store.saveConfig(settings);
     EXPECT_EQ(readProfileInt(file, "Config", "SearchThreads", -1), 3);
+}
+
+TEST_F(SettingsTest, RuleAndLiveCheckKeysAreReadWithoutRepair) {
+    struct Row {
+        const char* lines; // the two keys as they stand in the file, if at all
+        int fill;
+        int seconds;
+    };
+    for (const Row row : {Row{"", 0, 3}, Row{"FillAllCells=1\r\nLiveCheckSeconds=0\r\n", 1, 0},
+                          Row{"FillAllCells=7\r\nLiveCheckSeconds=-2\r\n", 1, 3},
+                          Row{"FillAllCells=x\r\nLiveCheckSeconds=99999\r\n", 0, 3600}}) {
+        const std::string text =
+            std::string("[Config]\r\nLoopCount=9\r\nDrawCount=4\r\nFileFormat=1\r\n") + row.lines;
+        writeBytes(file, text);
+        settings = Settings{};
+        EXPECT_TRUE(startUp()) << text;
+        EXPECT_EQ(readBytes(file), text);
+        EXPECT_EQ(settings.fillAllCells, row.fill) << text;
+        EXPECT_EQ(settings.liveCheckSeconds, row.seconds) << text;
+    }
 }
 
 TEST_F(SettingsTest, RewriteKeepsOtherContent) {
