@@ -35,6 +35,7 @@ class MainDialog : public QWidget, public MainWindow {
 
     Session& session() { return session_; }
     const SearchSession& searchSession() const { return *search_; }
+    SearchSession& searchSession() { return *search_; }
 
     /// Loads the puzzle file `path` with format recognition (command line, dropped files).
     void openFile(const std::string& path);

@@ -25,7 +25,7 @@ const QString PuzzleWithAnswer = "pzprv3\nnumlin\n3\n4\n1 . . 2 \n. . . . \n1 . 
 
 /// A shown, active main window with a 2 x 2 board that was read from a file.
 struct ExchangeWindowTest : ::testing::Test {
-    ExchangeWindowTest() : window(nullptr, Settings{}) {
+    ExchangeWindowTest() : window(nullptr, Settings{.searchThreads = 1}) {
         window.show();
         testing::setBoardPicture(session().board, {"1 2", "2 1"});
         session().board.currentFilePath = "/somewhere/puzzle.txt";
@@ -50,7 +50,7 @@ struct ExchangeWindowTest : ::testing::Test {
         QApplication::sendEvent(window.windowHandle(), &enter);
         QDropEvent dropped(QPointF(pos), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.windowHandle(), &dropped);
-        QTest::qWait(20);
+        ASSERT_TRUE(testing::flushPostedEvents()); // the read the drop queued has run
     }
 
     MainDialog window;
@@ -74,7 +74,7 @@ TEST_F(ExchangeWindowTest, PasteReadsAUrlOrPzprv3TextAsALoad) {
 
     // A broken URL: the load error, and the board stays.
     paste("https://puzz.link/p?numlin/4/3/1-");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !answerer.boxes.empty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !answerer.boxes.empty(); }, testing::WatchdogMs));
     EXPECT_EQ(answerer.texts(), QStringList{"ファイルのロードに失敗しました"});
     EXPECT_EQ(window.viewSelector()->count(), 2);
 
@@ -106,7 +106,8 @@ TEST_F(ExchangeWindowTest, CopyWritesTheUrlAndThePzprv3TextOfTheShownAnswer) {
     session().board.boardCells[cellIndex(2, 2)] = LargestUrlClue + 1;
     press(Qt::Key_C, Qt::ControlModifier);
     press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return answerer.boxes.size() == 2; }, 3000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return answerer.boxes.size() == 2; }, testing::WatchdogMs));
     EXPECT_EQ(answerer.texts(), QStringList(2, "現在この条件でコピーする事は出来ません"));
     EXPECT_EQ(clipboard->text(), PuzzleWithAnswer);
 }
@@ -115,13 +116,14 @@ TEST_F(ExchangeWindowTest, DroppedUrlOrTextIsReadLikeAPaste) {
     QMimeData link;
     link.setData("text/uri-list", (PuzzleUrl + "\r\n").toUtf8());
     drop(link);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return clues() == PuzzleClues; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return clues() == PuzzleClues; }, testing::WatchdogMs));
     EXPECT_EQ(session().board.currentFilePath, "");
 
     QMimeData text;
     text.setText(PuzzleWithAnswer);
     drop(text);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.viewSelector()->count() == 2; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.viewSelector()->count() == 2; },
+                                testing::WatchdogMs));
 
     // Other text is no puzzle: the drop is not taken.
     testing::setBoardPicture(session().board, {"1 2", "2 1"});

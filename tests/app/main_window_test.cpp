@@ -266,7 +266,8 @@ TEST_F(WindowFixture, DroppedFileIsLoadedFirstOnly) {
     const QString first = writePuzzle(dir, "a.txt", "w3h2n1s3n1\r\n");
     const QString second = writePuzzle(dir, "b.txt", "w4h4n1s14n1\r\n");
     testing::dropFiles(&window, {first, second, second});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().board.boardWidth == 3; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().board.boardWidth == 3; },
+                                testing::WatchdogMs));
     const Board& b = window.session().board;
     EXPECT_EQ(b.boardHeight, 2);
     EXPECT_EQ(b.boardCells[cellIndex(1, 1)], 1);
@@ -280,7 +281,7 @@ TEST_F(WindowFixture, DropRefusedWithExclamationWhileRunning) {
     setState(SearchState::Running);
     QSignalSpy beeps(&window, &MainDialog::beeped);
     testing::dropFiles(&window, {file});
-    QTest::qWait(50);
+    ASSERT_TRUE(testing::flushPostedEvents()); // a load the drop queued would have run
     ASSERT_EQ(beeps.count(), 1);
     EXPECT_EQ(beeps.at(0).at(0).value<BeepKind>(), BeepKind::Exclamation);
     EXPECT_EQ(window.session().board.boardWidth, 10);
@@ -290,7 +291,7 @@ TEST_F(WindowFixture, DropRefusedWithExclamationWhileRunning) {
 TEST_F(WindowFixture, DroppedUnreadableFileShowsLoadErrorAndKeepsBoard) {
     TempDir dir;
     testing::dropFiles(&window, {QString::fromStdString((dir / "missing.txt").string())});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.boxes.empty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.boxes.empty(); }, testing::WatchdogMs));
     EXPECT_EQ(answerer.boxes[0].caption, QString::fromUtf8("エラー"));
     EXPECT_EQ(answerer.boxes[0].text, QString::fromUtf8("ファイルのロードに失敗しました"));
     EXPECT_EQ(answerer.boxes[0].icon, QMessageBox::Critical);
