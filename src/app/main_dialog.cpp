@@ -140,7 +140,7 @@ void MainDialog::createControls() {
 
 void MainDialog::openFile(const std::string& path) {
     session_.board.currentFilePath = path;
-    loadPuzzleFile(session_, FormatAuto);
+    if (loadPuzzleFile(session_, FormatAuto)) boardView_->setFocus(); // as "ロード..." does
 }
 
 bool MainDialog::mayReplacePuzzle() {

@@ -37,7 +37,8 @@ class MainDialog : public QWidget, public MainWindow {
     const SearchSession& searchSession() const { return *search_; }
     SearchSession& searchSession() { return *search_; }
 
-    /// Loads the puzzle file `path` with format recognition (command line, dropped files).
+    /// Loads the puzzle file `path` with format recognition (command line, dropped files); a
+    /// board read gets the keyboard focus, as after "ロード...".
     void openFile(const std::string& path);
     /// Gate of every command that replaces the puzzle (new board, load, drop, paste): true when
     /// the current puzzle may be replaced now.

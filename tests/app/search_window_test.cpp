@@ -234,7 +234,11 @@ TEST(SearchProgramTest, ClosingDuringSearchEndsProgramWithExitCodeZero) {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<MainDialog*>(w); d && d->isVisible()) seen = d;
         ASSERT_NE(seen, nullptr);
-        ASSERT_EQ(seen->session().board.boardWidth, 12); // the file named on the command line
+        // The file named on the command line, read once the window is on the screen.
+        const bool read = QTest::qWaitFor(
+            [&seen] { return seen->session().board.boardWidth == 12; }, testing::WatchdogMs);
+        EXPECT_TRUE(read);
+        if (!read) return seen->close(), void();
         QTimer::singleShot(0, seen, [&seen] {
             EXPECT_EQ(seen->session().status.searchState, SearchState::Running);
             seen->close();
