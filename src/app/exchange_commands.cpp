@@ -51,7 +51,8 @@ void installExchangeCommands(MainDialog& window, CommandMenu& menu) {
     menu.addSeparator();
     menu.addCommand(
         QString::fromUtf8("URL・pzprv3を貼り付け"), QKeySequence(Qt::CTRL | Qt::Key_V),
-        [&window] { loadPuzzleFromText(window, QGuiApplication::clipboard()->text()); });
+        [&window] { loadPuzzleFromText(window, QGuiApplication::clipboard()->text()); },
+        CommandMenu::WhileSearching::Disabled);
     menu.addCommand(QString::fromUtf8("URLをコピー"), QKeySequence(Qt::CTRL | Qt::Key_C),
                     [&window] { copyUrl(window); });
     menu.addCommand(QString::fromUtf8("pzprv3形式でコピー"),

@@ -41,7 +41,8 @@ class MainDialog : public QWidget, public MainWindow {
     /// board read gets the keyboard focus, as after "ロード...".
     void openFile(const std::string& path);
     /// Gate of every command that replaces the puzzle (new board, load, drop, paste): true when
-    /// the current puzzle may be replaced now.
+    /// the current puzzle may be replaced now (a paused search and unsaved edits may be
+    /// dropped); otherwise the board gets the keyboard focus back.
     bool mayReplacePuzzle();
     /// True once the window was closed; a running search then ends at its next pump.
     bool closeSeen() const { return closeSeen_; }

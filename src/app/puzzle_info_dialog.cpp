@@ -69,13 +69,14 @@ bool runPuzzleInfoDialog(Board& board, QWidget* parent) {
 }
 
 void installPuzzleInfoCommand(MainDialog& window, CommandMenu& menu) {
-    menu.addCommand(QString::fromUtf8("タイトルと作者..."), QKeySequence(Qt::CTRL | Qt::Key_I),
-                    [&window] {
-                        Session& session = window.session();
-                        if (session.status.searchState == SearchState::Running) return;
-                        if (runPuzzleInfoDialog(session.board, &window))
-                            window.refreshControls(false);
-                    });
+    menu.addCommand(
+        QString::fromUtf8("タイトルと作者..."), QKeySequence(Qt::CTRL | Qt::Key_I),
+        [&window] {
+            Session& session = window.session();
+            if (session.status.searchState == SearchState::Running) return;
+            if (runPuzzleInfoDialog(session.board, &window)) window.refreshControls(false);
+        },
+        CommandMenu::WhileSearching::Disabled);
 }
 
 } // namespace corvane

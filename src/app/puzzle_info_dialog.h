@@ -23,8 +23,8 @@ std::string windowTitleFor(const Board& board);
 /// from before, the board is marked modified; returns true then. キャンセル changes nothing.
 bool runPuzzleInfoDialog(Board& board, QWidget* parent);
 
-/// Adds the command "タイトルと作者..." (Ctrl+I) to the menu; it does nothing while a search
-/// runs and refreshes the window after OK.
+/// Adds the command "タイトルと作者..." (Ctrl+I) to the menu; it is disabled (and does
+/// nothing) while a search runs and refreshes the window after OK.
 void installPuzzleInfoCommand(MainDialog& window, CommandMenu& menu);
 
 } // namespace corvane

@@ -108,6 +108,13 @@ TEST_F(WindowFixture, EnableTableInEveryState) {
             EXPECT_EQ(w->isEnabled(), row.others) << w->metaObject()->className();
         EXPECT_EQ(window.pauseButton()->isEnabled(), row.pause);
         EXPECT_EQ(window.resumeButton()->isEnabled(), row.resume);
+        // The menu commands that replace, edit or draw the puzzle cannot act during a search;
+        // copying can.
+        for (const char* text : {"URL・pzprv3を貼り付け", "画像として保存...", "タイトルと作者...",
+                                 "URLをコピー", "pzprv3形式でコピー"})
+            EXPECT_EQ(window.commandMenu()->command(text)->isEnabled(),
+                      row.others || QString(text).contains("コピー"))
+                << text;
         EXPECT_TRUE(window.tabControl()->isEnabled());
         EXPECT_TRUE(window.viewSelector()->isEnabled());
     }
