@@ -1,6 +1,7 @@
 // The exchange commands of the menu button and the text a drop carries.
 #include "app/exchange_commands.h"
 
+#include "app/board_view.h"
 #include "app/command_menu.h"
 #include "app/main_dialog.h"
 #include "model/puzzle_reader.h"
@@ -17,6 +18,7 @@ namespace corvane {
 namespace {
 
 constexpr const char* CopyRefused = "現在この条件でコピーする事は出来ません";
+constexpr const char* ClipboardUnreadable = "クリップボードの内容を問題として読めませんでした";
 
 bool looksLikePuzzleText(const QString& text) {
     const std::string utf8 = text.toStdString();
@@ -45,14 +47,36 @@ void copyPzprv3(MainDialog& window) {
     copyOrRefuse(window, pzprv3Text(board, answer, "\n"));
 }
 
+/// True when a read text may replace the puzzle now: refused with the exclamation beep while a
+/// search runs, then the window's gate asks what it must.
+bool mayReadText(MainDialog& window) {
+    if (window.session().status.searchState == SearchState::Running) {
+        window.beep(BeepKind::Exclamation);
+        return false;
+    }
+    return window.mayReplacePuzzle();
+}
+
+/// Reads the clipboard as a load does; text that is no puzzle is refused with the reader's
+/// reason on a second line.
+void pasteClipboard(MainDialog& window) {
+    if (!mayReadText(window)) return;
+    std::string reason;
+    if (readPuzzleText(window.session(), QGuiApplication::clipboard()->text().toStdString(),
+                       reason)) {
+        window.boardView()->setFocus(); // the digits typed next go to the pasted board
+        return;
+    }
+    window.errorBox(std::string(ClipboardUnreadable) + "\n" + reason);
+}
+
 } // namespace
 
 void installExchangeCommands(MainDialog& window, CommandMenu& menu) {
     menu.addSeparator();
     menu.addCommand(
         QString::fromUtf8("URL・pzprv3を貼り付け"), QKeySequence(Qt::CTRL | Qt::Key_V),
-        [&window] { loadPuzzleFromText(window, QGuiApplication::clipboard()->text()); },
-        CommandMenu::WhileSearching::Disabled);
+        [&window] { pasteClipboard(window); }, CommandMenu::WhileSearching::Disabled);
     menu.addCommand(QString::fromUtf8("URLをコピー"), QKeySequence(Qt::CTRL | Qt::Key_C),
                     [&window] { copyUrl(window); });
     menu.addCommand(QString::fromUtf8("pzprv3形式でコピー"),
@@ -78,12 +102,8 @@ QString droppedPuzzleText(const QMimeData* data) {
 }
 
 void loadPuzzleFromText(MainDialog& window, const QString& text) {
-    if (window.session().status.searchState == SearchState::Running) {
-        window.beep(BeepKind::Exclamation);
-        return;
-    }
-    if (!window.mayReplacePuzzle()) return;
-    loadPuzzleText(window.session(), text.toStdString());
+    if (mayReadText(window) && loadPuzzleText(window.session(), text.toStdString()))
+        window.boardView()->setFocus();
 }
 
 } // namespace corvane

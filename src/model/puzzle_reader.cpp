@@ -70,17 +70,30 @@ bool refuse(Session& session, std::string* reason, std::string why) {
     return false;
 }
 
-/// Applies a parse that succeeded with an acceptable size, or refuses it.
-bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason) {
-    if (!outcome.puzzle) return refuse(session, reason, std::move(outcome.reason));
+/// Applies a parse that succeeded with an acceptable size; otherwise changes nothing, shows
+/// nothing and stores why in `why`.
+bool applyOutcome(Session& session, ParseOutcome outcome, std::string& why) {
+    if (!outcome.puzzle) {
+        why = std::move(outcome.reason);
+        return false;
+    }
     const ParsedPuzzle& puzzle = *outcome.puzzle;
     if (puzzle.width < 1 || puzzle.width > MaxBoardSide || puzzle.height < 1 ||
-        puzzle.height > MaxBoardSide)
-        return refuse(session, reason, "the board is not 1..100 by 1..100 cells");
+        puzzle.height > MaxBoardSide) {
+        why = "the board is not 1..100 by 1..100 cells";
+        return false;
+    }
     applyPuzzle(session, puzzle);
     session.window.layoutMainDialog();
     session.window.refreshControls(false);
     return true;
+}
+
+/// Applies a parse that succeeded with an acceptable size, or refuses it.
+bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason) {
+    std::string why;
+    return applyOutcome(session, std::move(outcome), why) ||
+           refuse(session, reason, std::move(why));
 }
 
 /// The first line of a text that is not blank.
@@ -122,7 +135,7 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason) 
     return finishLoad(session, std::move(outcome), reason);
 }
 
-bool loadPuzzleText(Session& session, std::string_view text, std::string* reason) {
+bool readPuzzleText(Session& session, std::string_view text, std::string& reason) {
     ParseOutcome outcome;
     if (looksLikePzprv3(text))
         outcome = parsePzprv3Text(text);
@@ -130,9 +143,14 @@ bool loadPuzzleText(Session& session, std::string_view text, std::string* reason
         outcome = parsePuzzlinkUrl(firstLine(text));
     else
         outcome = parseFailure("the text is neither a puzz.link URL nor pzprv3 text");
-    if (!finishLoad(session, std::move(outcome), reason)) return false;
+    if (!applyOutcome(session, std::move(outcome), reason)) return false;
     session.board.currentFilePath.clear();
     return true;
+}
+
+bool loadPuzzleText(Session& session, std::string_view text, std::string* reason) {
+    std::string why;
+    return readPuzzleText(session, text, why) || refuse(session, reason, std::move(why));
 }
 
 } // namespace corvane

@@ -28,4 +28,8 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason =
 /// file: currentFilePath becomes empty. The settings are not touched.
 bool loadPuzzleText(Session& session, std::string_view text, std::string* reason = nullptr);
 
+/// As loadPuzzleText, but a failure shows no box: `reason` says why (in English), and the
+/// caller tells the user in its own words.
+bool readPuzzleText(Session& session, std::string_view text, std::string& reason);
+
 } // namespace corvane
