@@ -1,9 +1,9 @@
 // Plain and JSON renderings of the checker's results.
 #include "cli/check_report.h"
 
+#include "base/utf8_text.h"
 #include "cli/varying_report.h"
 #include "model/board.h"
-#include "model/utf8_text.h"
 
 #include <cstdio>
 
