@@ -1,8 +1,9 @@
-// Small helpers for reading ASCII-structured text: trimming, prefix tests, short decimals and
-// the cell names of a reader's reasons.
+// Small helpers for ASCII-structured text: trimming, prefix tests, short decimals, hexadecimal
+// digits and the cell names of a reader's reasons.
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,20 @@ inline std::optional<int> shortDecimal(std::string_view token, int digits) {
     int value = 0;
     for (char c : token.substr(first)) value = value * 10 + (c - '0');
     return value;
+}
+
+/// The lower-case hexadecimal digit of `value`, 0 to 15.
+inline char hexDigit(int value) {
+    assert(value >= 0 && value < 16);
+    return "0123456789abcdef"[value];
+}
+
+/// The value of a hexadecimal digit of either case; -1 for any other byte.
+inline int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
 }
 
 /// "row Y, column X": how a reader's reason names a cell.

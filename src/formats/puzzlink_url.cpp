@@ -31,13 +31,6 @@ constexpr std::array<LongValue, 6> LongValues{{
     {'$', 5, 77776},
 }};
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 bool allDigits(std::string_view token) {
     if (token.empty()) return false;
     for (char c : token)
@@ -72,9 +65,9 @@ std::string unpackText(std::string_view query) {
             text += '\n';
         } else if (c == '+') {
             text += ' ';
-        } else if (c == '%' && k + 2 < query.size() && hexDigit(query[k + 1]) >= 0 &&
-                   hexDigit(query[k + 2]) >= 0) {
-            text += char(hexDigit(query[k + 1]) * 16 + hexDigit(query[k + 2]));
+        } else if (c == '%' && k + 2 < query.size() && hexValue(query[k + 1]) >= 0 &&
+                   hexValue(query[k + 2]) >= 0) {
+            text += char(hexValue(query[k + 1]) * 16 + hexValue(query[k + 2]));
             k += 2;
         } else {
             text += c;
@@ -100,7 +93,7 @@ ParseOutcome parseBody(std::string_view body, int width, int height) {
             continue;
         }
         if (c == '.') return parseFailure("the puzzle has an unknown clue (\"?\")");
-        int value = hexDigit(c);
+        int value = hexValue(c);
         std::size_t length = 1;
         if (value < 0 || (c >= 'A' && c <= 'F')) {
             const LongValue* form = nullptr;
@@ -112,7 +105,7 @@ ParseOutcome parseBody(std::string_view body, int width, int height) {
                 return parseFailure(std::string("the number after '") + c + "' is cut off");
             value = 0;
             for (int k = 1; k <= form->digits; ++k) {
-                const int digit = hexDigit(body[pos + std::size_t(k)]);
+                const int digit = hexValue(body[pos + std::size_t(k)]);
                 if (digit < 0)
                     return parseFailure(std::string("the number after '") + c +
                                         "' is not hexadecimal");
@@ -131,8 +124,7 @@ ParseOutcome parseBody(std::string_view body, int width, int height) {
 
 /// The token of one clue value in the shortest form, or "" when no form holds it.
 std::string valueToken(int value) {
-    static constexpr char Hex[] = "0123456789abcdef";
-    if (value < 16) return std::string(1, Hex[value]);
+    if (value < 16) return std::string(1, hexDigit(value));
     for (std::size_t k = 0; k < LongValues.size(); ++k) {
         const LongValue& form = LongValues[k];
         const int next = k + 1 < LongValues.size() ? LongValues[k + 1].offset : 0;
@@ -142,7 +134,7 @@ std::string valueToken(int value) {
         // Leading zeros are written: a reader takes a fixed number of digits.
         std::string token(1, form.sign);
         for (int shift = 4 * (form.digits - 1); shift >= 0; shift -= 4)
-            token += Hex[((value - form.offset) >> shift) & 0xF];
+            token += hexDigit(((value - form.offset) >> shift) & 0xF);
         return token;
     }
     return {};

@@ -1,6 +1,7 @@
 // The SVG writer: geometry of the picture, paths recovered from an answer, XML text.
 #include "formats/svg_picture.h"
 
+#include "base/text_scan.h"
 #include "base/utf8_text.h"
 #include "model/board.h"
 
@@ -41,9 +42,8 @@ std::string num(double value) {
 }
 
 std::string colourText(std::uint32_t rgb) {
-    static constexpr char Hex[] = "0123456789abcdef";
     std::string out = "#";
-    for (int shift = 20; shift >= 0; shift -= 4) out += Hex[(rgb >> shift) & 0xf];
+    for (int shift = 20; shift >= 0; shift -= 4) out += hexDigit(int(rgb >> shift) & 0xf);
     return out;
 }
 
