@@ -66,24 +66,35 @@ std::vector<std::string_view> tokensOf(std::string_view line) {
     return tokens;
 }
 
-/// Reads `rows` lines of `count` tokens each into `set(x, y, line)`.
-template <typename Set>
-std::string readLineBlock(LineCursor& lines, int rows, int count, const char* what, Set set) {
-    for (int y = 1; y <= rows; ++y) {
-        const auto line = lines.next();
-        if (!line) return std::string("the ") + what + " lines end after " + std::to_string(y - 1);
-        const auto tokens = tokensOf(*line);
-        if (tokens.size() != std::size_t(count))
-            return std::string(what) + " line " + std::to_string(y) + " holds " +
-                   std::to_string(tokens.size()) + " entries, not " + std::to_string(count);
-        for (int x = 1; x <= count; ++x) {
-            const std::string_view t = tokens[std::size_t(x - 1)];
-            if (t != "0" && t != "1" && t != "-1")
-                return "unreadable line entry \"" + std::string(t) + "\" at " + cellName(x, y);
-            set(x, y, t == "1");
+/// The two line blocks of a width x height board: `height` lines of the lines between
+/// (x, y) and (x + 1, y), then `height - 1` lines of those between (x, y) and (x, y + 1).
+PathResult<CellLinks> readLineBlocks(LineCursor& lines, int width, int height) {
+    CellLinks links(width, height);
+    for (const bool across : {true, false}) {
+        const int rows = across ? height : height - 1, count = across ? width - 1 : width;
+        const std::string what = across ? "horizontal" : "vertical";
+        for (int y = 1; y <= rows; ++y) {
+            const auto line = lines.next();
+            if (!line)
+                return PathFailure{"the " + what + " lines end after " + std::to_string(y - 1)};
+            const auto tokens = tokensOf(*line);
+            if (tokens.size() != std::size_t(count))
+                return PathFailure{what + " line " + std::to_string(y) + " holds " +
+                                   std::to_string(tokens.size()) + " entries, not " +
+                                   std::to_string(count)};
+            for (int x = 1; x <= count; ++x) {
+                const std::string_view t = tokens[std::size_t(x - 1)];
+                if (t != "0" && t != "1" && t != "-1")
+                    return PathFailure{"unreadable line entry \"" + std::string(t) + "\" at " +
+                                       cellName(x, y)};
+                if (across)
+                    links.setRight(x, y, t == "1");
+                else
+                    links.setDown(x, y, t == "1");
+            }
         }
     }
-    return {};
+    return {std::move(links), {}};
 }
 
 } // namespace
@@ -139,20 +150,17 @@ ParseOutcome parsePzprv3Text(std::string_view text) {
 
     CellLinks links(puzzle.width, puzzle.height);
     if (lines.moreBeforeTrailer()) {
-        std::string fault = readLineBlock(lines, puzzle.height, puzzle.width - 1, "horizontal",
-                                          [&](int x, int y, bool l) { links.setRight(x, y, l); });
-        if (fault.empty())
-            fault = readLineBlock(lines, puzzle.height - 1, puzzle.width, "vertical",
-                                  [&](int x, int y, bool l) { links.setDown(x, y, l); });
-        if (!fault.empty()) return parseFailure(fault);
+        auto read = readLineBlocks(lines, puzzle.width, puzzle.height);
+        if (!read) return parseFailure(read.reason);
+        links = std::move(*read);
     }
     if (!links.any()) {
         puzzle.cells = std::move(clues);
         return {std::move(puzzle), {}};
     }
-    std::string reason;
-    auto answer = answerFromLinks(clues, links, reason);
-    if (!answer) return parseFailure("the answer is not paths between equal clues: " + reason);
+    auto answer = answerFromLinks(clues, links);
+    if (!answer)
+        return parseFailure("the answer is not paths between equal clues: " + answer.reason);
     puzzle.holdsAnswer = true;
     puzzle.cells = std::move(*answer);
     puzzle.givenClues = std::move(clues);

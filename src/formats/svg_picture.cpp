@@ -1,8 +1,9 @@
-// The SVG writer: geometry of the picture, paths recovered from an answer, XML text.
+// The SVG writer: geometry of the picture, the paths of an answer drawn, XML text.
 #include "formats/svg_picture.h"
 
 #include "base/text_scan.h"
 #include "base/utf8_text.h"
+#include "formats/answer_paths.h"
 #include "model/board.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@ namespace {
 constexpr const char* FontFamilies = "DejaVu Sans, Liberation Sans, Arial, Helvetica, sans-serif";
 constexpr int FirstPair = 1;
 constexpr int LastPair = 99; // values a search or a file gives to paths; 100 means "too big"
-constexpr int Steps[] = {1, RowStride, -1, -RowStride};
 
 /// Pixel positions of the picture's parts.
 struct Layout {
@@ -28,8 +28,9 @@ struct Layout {
     double titleBaseline = 0;
     double gridWidth = 0, borderWidth = 0, pathWidth = 0, ringWidth = 0, ringRadius = 0;
 
-    double centreX(int cellIndex) const { return left + cell * (cellColumn(cellIndex) - 0.5); }
-    double centreY(int cellIndex) const { return top + cell * (cellRow(cellIndex) - 0.5); }
+    /// Centre of column x, row y (both from 1).
+    double centreX(int x) const { return left + cell * (x - 0.5); }
+    double centreY(int y) const { return top + cell * (y - 0.5); }
 };
 
 /// A number as SVG wants it: fixed notation, at most two decimals, no trailing zeros.
@@ -112,103 +113,68 @@ Layout makeLayout(const Board& board, const PictureOptions& options, bool withTi
     return l;
 }
 
-/// Collects path geometry of one answer: the cells of each pair and what the walk found.
-class PathTracer {
-  public:
-    PathTracer(const Board& board, const Answer& answer)
-        : board_(board), answer_(answer), visited_(CellCount, 0) {}
-
-    /// Pair value of a cell; 0 off the board or on no path.
-    int value(int cell) const {
-        if (!board_.onBoard(cell)) return 0;
-        const int v = answer_.at(cell);
-        return v >= FirstPair && v <= LastPair ? v : 0;
-    }
-
-    /// The cells of pair `pair` in walking order when they form one simple path starting at
-    /// an end (a clue end first); empty otherwise.
-    std::vector<int> trace(int pair, const std::vector<int>& cells) {
-        int start = -1;
-        bool startsAtClue = false;
-        for (int cell : cells) {
-            const int links = linkCount(cell);
-            if (links > 2) return {}; // a branch or a block of cells
-            const bool clueEnd = links == 1 && board_.boardCells[cell] == pair;
-            if (links == 1 && (start < 0 || (clueEnd && !startsAtClue))) start = cell;
-            startsAtClue = startsAtClue || clueEnd;
+/// The pair values of `answer` on the board's cells: 1..99, 0 for a cell on no path (and for
+/// values of 100 or more and cells the answer does not cover).
+PathGrid pairGrid(const Board& board, const Answer& answer) {
+    std::vector<int> values(std::size_t(board.boardWidth) * board.boardHeight, 0);
+    for (int y = 1; y <= board.boardHeight; ++y)
+        for (int x = 1; x <= board.boardWidth; ++x) {
+            const int v = answer.at(cellIndex(x, y));
+            if (v >= FirstPair && v <= LastPair)
+                values[std::size_t(y - 1) * board.boardWidth + (x - 1)] = v;
         }
-        if (start < 0) return {}; // a ring, or one lone cell
-        std::vector<int> walk;
-        for (int cell = start; cell >= 0;) {
-            visited_[cell] = 1;
-            walk.push_back(cell);
-            int next = -1;
-            for (int step : Steps)
-                if (value(cell + step) == pair && !visited_[cell + step]) {
-                    next = cell + step;
-                    break;
-                }
-            cell = next;
-        }
-        if (walk.size() != cells.size()) return {}; // pieces apart from the walked one
-        return walk;
-    }
-
-  private:
-    int linkCount(int cell) const {
-        int links = 0;
-        for (int step : Steps) links += value(cell + step) == value(cell);
-        return links;
-    }
-
-    const Board& board_;
-    const Answer& answer_;
-    std::vector<std::uint8_t> visited_;
-};
+    return PathGrid(board.boardWidth, board.boardHeight, std::move(values));
+}
 
 /// A polyline through the walk's turning points.
-std::string polylinePoints(const Layout& l, const std::vector<int>& walk) {
+std::string polylinePoints(const Layout& l, const PathGrid& grid, const std::vector<int>& walk) {
     std::string points;
     for (std::size_t i = 0; i < walk.size(); ++i) {
         const bool straight =
             i > 0 && i + 1 < walk.size() && walk[i] - walk[i - 1] == walk[i + 1] - walk[i];
         if (straight) continue;
         if (!points.empty()) points += ' ';
-        points += num(l.centreX(walk[i])) + ',' + num(l.centreY(walk[i]));
+        points += num(l.centreX(grid.column(walk[i]))) + ',' + num(l.centreY(grid.row(walk[i])));
     }
     return points;
 }
 
 /// Path data of a link between every two equal neighbouring cells.
-std::string linkSegments(const Layout& l, const PathTracer& tracer, const std::vector<int>& cells) {
+std::string linkSegments(const Layout& l, const PathGrid& grid, const std::vector<int>& cells) {
     std::string data;
-    for (int cell : cells)
-        for (int step : {1, RowStride})
-            if (tracer.value(cell + step) == tracer.value(cell)) {
-                data += 'M' + num(l.centreX(cell)) + ' ' + num(l.centreY(cell)) + 'L' +
-                        num(l.centreX(cell + step)) + ' ' + num(l.centreY(cell + step));
-            }
+    for (int cell : cells) {
+        const int x = grid.column(cell), y = grid.row(cell);
+        const auto segment = [&](int toX, int toY) {
+            data += 'M' + num(l.centreX(x)) + ' ' + num(l.centreY(y)) + 'L' + num(l.centreX(toX)) +
+                    ' ' + num(l.centreY(toY));
+        };
+        if (x < grid.width() && grid.value(cell + 1) == grid.value(cell)) segment(x + 1, y);
+        if (y < grid.height() && grid.value(cell + grid.width()) == grid.value(cell))
+            segment(x, y + 1);
+    }
     return data;
 }
 
 void appendPaths(std::string& svg, const Board& board, const Answer& answer, const Layout& l,
                  const PictureOptions& options) {
-    PathTracer tracer(board, answer);
+    const PathGrid grid = pairGrid(board, answer);
+    std::vector<int> clues(grid.size(), 0);
     std::vector<std::vector<int>> cellsOf(LastPair + 1);
-    for (int y = 1; y <= board.boardHeight; ++y)
-        for (int x = 1; x <= board.boardWidth; ++x)
-            if (const int v = tracer.value(cellIndex(x, y))) cellsOf[v].push_back(cellIndex(x, y));
+    for (int cell = 0; cell < static_cast<int>(grid.size()); ++cell) {
+        clues[std::size_t(cell)] = board.boardCells[cellIndex(grid.column(cell), grid.row(cell))];
+        if (const int v = grid.value(cell)) cellsOf[std::size_t(v)].push_back(cell);
+    }
 
     svg += "<g id=\"paths\" fill=\"none\" stroke-width=\"" + num(l.pathWidth) +
            "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
     for (int pair = FirstPair; pair <= LastPair; ++pair) {
-        const std::vector<int>& cells = cellsOf[pair];
+        const std::vector<int>& cells = cellsOf[std::size_t(pair)];
         if (cells.size() < 2) continue;
         const std::string stroke = "stroke=\"" + pairColour(pair, options) + "\"";
-        const std::vector<int> walk = tracer.trace(pair, cells);
-        if (!walk.empty()) {
-            svg += "<polyline " + stroke + " points=\"" + polylinePoints(l, walk) + "\"/>\n";
-        } else if (std::string data = linkSegments(l, tracer, cells); !data.empty()) {
+        // An answer whose cells form no simple path is drawn as the links it has.
+        if (const auto walk = simplePath(grid, cells, clues)) {
+            svg += "<polyline " + stroke + " points=\"" + polylinePoints(l, grid, *walk) + "\"/>\n";
+        } else if (std::string data = linkSegments(l, grid, cells); !data.empty()) {
             svg += "<path " + stroke + " d=\"" + data + "\"/>\n";
         }
     }
@@ -239,9 +205,8 @@ void appendClues(std::string& svg, const Board& board, const Layout& l, bool rin
         for (int y = 1; y <= board.boardHeight; ++y)
             for (int x = 1; x <= board.boardWidth; ++x)
                 if (const int clue = board.boardCells[cellIndex(x, y)]; clue > 0) {
-                    const int c = cellIndex(x, y);
                     const int pair = clue >= FirstPair && clue <= LastPair ? clue : FirstPair;
-                    svg += "<circle cx=\"" + num(l.centreX(c)) + "\" cy=\"" + num(l.centreY(c)) +
+                    svg += "<circle cx=\"" + num(l.centreX(x)) + "\" cy=\"" + num(l.centreY(y)) +
                            "\" r=\"" + num(l.ringRadius) + "\" stroke=\"" +
                            pairColour(pair, options) + "\"/>\n";
                 }
@@ -258,8 +223,7 @@ void appendClues(std::string& svg, const Board& board, const Layout& l, bool rin
             // ring) is drawn smaller.
             const double room = l.cell * (rings ? 0.68 : 0.9);
             const double size = std::min(baseSize, room / (0.64 * double(digits.size())));
-            const int c = cellIndex(x, y);
-            svg += "<text x=\"" + num(l.centreX(c)) + "\" y=\"" + num(l.centreY(c) + 0.36 * size) +
+            svg += "<text x=\"" + num(l.centreX(x)) + "\" y=\"" + num(l.centreY(y) + 0.36 * size) +
                    "\"";
             if (size != baseSize) svg += " font-size=\"" + num(size) + "\"";
             svg += ">" + digits + "</text>\n";

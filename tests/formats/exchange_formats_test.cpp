@@ -111,9 +111,8 @@ TEST_F(ExchangeTest, AnswerLinesFollowAPathThatRunsBesideItself) {
     // The lines read back into the same answer.
     std::vector<int> given(12, 0);
     given[0] = given[11] = 1;
-    std::string reason;
-    const auto back = answerFromLinks(given, *links, reason);
-    ASSERT_TRUE(back) << reason;
+    const auto back = answerFromLinks(given, *links);
+    ASSERT_TRUE(back) << back.reason;
     EXPECT_EQ(*back, std::vector<int>(12, 1));
 
     // Not paths: two clues of 1 with nothing between them, a third end, a clue that is not
