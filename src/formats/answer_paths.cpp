@@ -252,7 +252,9 @@ PathResult<CellLinks> linksOfAnswer(const Board& board, const Answer& answer) {
         for (std::size_t k = 1; k < path->size(); ++k) {
             const int a = std::min((*path)[k - 1], (*path)[k]);
             const int b = std::max((*path)[k - 1], (*path)[k]);
-            if (b == a + 1)
+            // Cells of one row are neighbours across; on a board one column wide, b = a + 1
+            // is the cell below.
+            if (grid.row(a) == grid.row(b))
                 links.setRight(grid.column(a), grid.row(a), true);
             else
                 links.setDown(grid.column(a), grid.row(a), true);

@@ -98,6 +98,9 @@ TEST_F(ExchangeTest, Pzprv3TextIsWrittenWithTheAnswersLinesAndReadBack) {
     ASSERT_TRUE(loadPuzzleText(session, "https://puzz.link/p?pzprv3/numlin/2/1/1%20/1+///1/"));
     EXPECT_EQ(clues(), (Rows{"1", "1"}));
     EXPECT_EQ(answerPicture(1), (Rows{"1", "1"}));
+    // A board one column wide has no horizontal lines: its path is written downwards.
+    EXPECT_EQ(pzprv3Text(board, &board.solutions[0], "\n"),
+              "pzprv3\nnumlin\n2\n1\n1 \n1 \n\n\n1 \n");
 }
 
 TEST_F(ExchangeTest, AnswerLinesFollowAPathThatRunsBesideItself) {
