@@ -5,8 +5,8 @@
 #include "app/command_menu.h"
 #include "app/dialog_buttons.h"
 #include "app/main_dialog.h"
+#include "base/cp932_codec.h"
 #include "model/board.h"
-#include "model/cp932_codec.h"
 
 #include <QDialog>
 #include <QFormLayout>
