@@ -107,6 +107,10 @@ std::size_t bytesOf(const Found& found) {
 /// - publishEarliest hands the owner's engine to a thread under the lock and waits on
 ///   `progress` until the copy is done, so the copy and the owner's later reads are ordered
 ///   by the lock.
+/// - The step gate (a test hook, options.gate) keeps its permits under its own lock, taken
+///   inside `mutex` (attend calls pass() with it held) and never the other way round: the
+///   gate wakes held threads through its waker, which takes `mutex` only after the gate's
+///   lock is released. A held thread waits on `workChanged` as a paused one does.
 struct ParallelSearch::Shared {
     struct Worker {
         SubtreeWalker* walker = nullptr;
