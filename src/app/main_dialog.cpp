@@ -46,8 +46,8 @@ constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 20;
 constexpr int StatusPanelHeight = 120;
 constexpr int StatusPanelMaxHeight = 130; // down to the debug field's top edge
-constexpr int ColumnHeight = 388;         // client height the column needs: the last field ends
-                                          // at y 378
+constexpr int ColumnHeight = 388; // client height the column needs: the last field ends
+                                  // at y 378
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
