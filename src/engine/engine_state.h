@@ -147,6 +147,18 @@ struct Engine {
     int bothSeenCount = 0;
     std::array<std::uint8_t, EndSlots> endSeen;
 
+    // The every-cell rule: fixed at set-up, before the search starts.
+    int fillAllCells = 0; // non-zero: no cell may stay empty (Blank is a contradiction)
+    // Scratch of the every-cell region test. A cell or end counts as seen in the current pass
+    // or region when its entry equals the current stamp, so nothing is cleared per pass.
+    std::uint32_t fillStamp = 0;                       // current pass
+    std::array<std::uint32_t, CellCount> fillSeen;     // pass in which a cell was flooded
+    std::array<int, CellCount> fillStack;              // cells still to flood
+    std::array<std::uint32_t, EndSlots> fillHeadStamp; // pass in which fillHeadCell is valid
+    std::array<int, EndSlots> fillHeadCell;            // head cell during the trail walk
+    std::uint32_t fillRegionStamp = 0;                 // current region
+    std::array<std::uint32_t, EndSlots> fillEndRegion; // region that last saw an end's head
+
     // Nesting of the recursive rules (advanceEnd, followChain, corner rules), for the
     // stack bound; maxCallDepth keeps the deepest nesting seen since set-up.
     int callDepth = 0;
@@ -167,9 +179,10 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
 int propagateClues(Engine& engine);
 
 /// Copies the state a search reads and the live picture shows from `from` into `to`: sizes,
-/// the cell arrays of the board and its rim rows, the end and pair arrays, the trail in use,
-/// the work list in use and the bookkeeping. The cells below the rim row and the region
-/// walk's scratch lists, which the search never reads before writing, are left as they are.
+/// the rule, the cell arrays of the board and its rim rows, the end and pair arrays, the trail
+/// in use, the work list in use and the bookkeeping; the every-cell test's scratch starts
+/// afresh. The cells below the rim row and the region walk's scratch lists, which the search
+/// never reads before writing, are left as they are.
 void copySearchState(Engine& to, const Engine& from);
 
 // ---- Trail (engine_trail.cpp) ----
@@ -274,6 +287,13 @@ int finishBlank(Engine& engine, int u);
 int checkRegions(Engine& engine);
 /// Follows the border of the region of undecided cells containing start; 1 or 0.
 int walkRegion(Engine& engine, int start, int heading);
+/// The every-cell rule's test of the regions of undecided cells next to a change recorded at
+/// trail index `from` or later: each must be bordered by both heads of a pair that can still
+/// fill it (colour balance), and each of its cells must be able to take two links. 1, or 0
+/// with conflict 1. The regions away from the changes must have passed it before.
+int checkFilledRegions(Engine& engine, int from);
+/// The same test for every region of the board.
+int checkAllFilledRegions(Engine& engine);
 /// Fills uturnBound for every board cell.
 void computeUturnBounds(Engine& engine);
 /// Fills diagonalLeft and diagonalRight from the clue cells.

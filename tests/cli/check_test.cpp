@@ -146,7 +146,7 @@ TEST_F(CheckerFiles, JsonLinesCarryTheCountsAndTheDirectionSearched) {
                   "があります。\",\"solutions\":1,\"steps\":8,\"elapsed_ms\":" +
                   first.substr(first.find("\"elapsed_ms\":") + 13,
                                first.find(",\"direction") - first.find("\"elapsed_ms\":") - 13) +
-                  ",\"direction\":1024,\"varying_cells\":null}");
+                  ",\"direction\":1024,\"rule\":\"standard\",\"varying_cells\":null}");
     EXPECT_NE(c.out.find("\"status\":\"multiple\",\"message\":\"解は2個でした。\",\"solutions\":2"),
               std::string::npos);
 
