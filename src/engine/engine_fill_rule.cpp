@@ -22,22 +22,24 @@ inline int colourWeight(int cell) {
     return ((cellColumn(cell) + cellRow(cell)) & 1) ? -1 : 1;
 }
 
-/// Starts a new pass over the regions: a stamp that no cell or walked head holds yet.
+/// Starts a new pass over the regions. Regions are numbered on from the last pass, so a cell
+/// was flooded in this pass when it holds a number from passFirstRegion on; a pass floods at
+/// most one region per cell, so numbers never wrap inside a pass.
 void beginPass(Engine& engine) {
-    if (++engine.fillStamp == 0) { // wrapped after 2^32 passes: forget every old stamp
-        engine.fillSeen.fill(0);
+    if (++engine.fillStamp == 0) {
         engine.fillHeadStamp.fill(0);
         engine.fillStamp = 1;
     }
+    if (engine.fillRegionStamp > ~std::uint32_t{0} - CellCount) {
+        engine.fillSeen.fill(0);
+        engine.fillEndRegion.fill(0);
+        engine.fillRegionStamp = 0;
+    }
+    engine.passFirstRegion = engine.fillRegionStamp + 1;
 }
 
-/// Starts a new region: a number that no end's entry holds yet.
-std::uint32_t beginRegion(Engine& engine) {
-    if (++engine.fillRegionStamp == 0) {
-        engine.fillEndRegion.fill(0);
-        engine.fillRegionStamp = 1;
-    }
-    return engine.fillRegionStamp;
+bool seenInPass(const Engine& engine, int cell) {
+    return engine.fillSeen[static_cast<std::size_t>(cell)] >= engine.passFirstRegion;
 }
 
 /// What the paths through one region can contribute to its colour balance.
@@ -68,15 +70,20 @@ void touchEnd(Engine& engine, int owner, std::uint32_t region, Balance& balance)
         ++balance.plus;
 }
 
-/// Floods the region of undecided cells that holds `start` (not yet seen in this pass) across
-/// edges that are not blocked; 1 when it can still be filled, else conflict 1 at a cell of it.
-int fillRegion(Engine& engine, int start) {
-    const std::uint32_t region = beginRegion(engine);
+/// Floods the region of undecided cells that holds `start` (not yet flooded in this pass)
+/// across edges that are not blocked; 1 when it can still be filled or has more than `limit`
+/// cells, else conflict 1 at a cell of it.
+int fillRegion(Engine& engine, int start, int limit) {
+    const std::uint32_t region = ++engine.fillRegionStamp;
     Balance balance;
     engine.fillStack[0] = start;
     int top = 1;
-    engine.fillSeen[static_cast<std::size_t>(start)] = engine.fillStamp;
+    engine.fillSeen[static_cast<std::size_t>(start)] = region;
+    int flooded = 0;
     while (top > 0) {
+        // A large region is left untested. A region flooded only in part must not be taken for
+        // a whole one later in the pass, so meeting such a part ends this flood too.
+        if (++flooded > limit) return 1;
         const int c = engine.fillStack[static_cast<std::size_t>(--top)];
         balance.weight += colourWeight(c);
         const int links = engine.cellLinks[c] & 0xff;
@@ -89,10 +96,11 @@ int fillRegion(Engine& engine, int start) {
             const int n = c + dirDelta[d];
             const int owner = engine.cellOwner[n];
             if (owner == 0) {
-                if (engine.fillSeen[static_cast<std::size_t>(n)] != engine.fillStamp) {
-                    engine.fillSeen[static_cast<std::size_t>(n)] = engine.fillStamp;
-                    engine.fillStack[static_cast<std::size_t>(top++)] = n;
-                }
+                const std::uint32_t mark = engine.fillSeen[static_cast<std::size_t>(n)];
+                if (mark == region) continue;
+                if (mark >= engine.passFirstRegion) return 1;
+                engine.fillSeen[static_cast<std::size_t>(n)] = region;
+                engine.fillStack[static_cast<std::size_t>(top++)] = n;
             } else if (!(owner & Interior)) {
                 touchEnd(engine, owner, region, balance);
             }
@@ -106,16 +114,15 @@ int fillRegion(Engine& engine, int start) {
     return fillable ? 1 : reportConflict(engine, 1, start);
 }
 
-/// Tests the regions of c and of its four neighbours that this pass has not seen yet.
+/// Tests the regions of c and of its four neighbours that this pass has not flooded yet.
 int testAround(Engine& engine, int c) {
-    if (engine.cellOwner[c] == 0 &&
-        engine.fillSeen[static_cast<std::size_t>(c)] != engine.fillStamp && !fillRegion(engine, c))
+    if (engine.cellOwner[c] == 0 && !seenInPass(engine, c) &&
+        !fillRegion(engine, c, FillFloodLimit))
         return 0;
     for (const int d : allDirections) {
         const int n = c + dirDelta[d];
-        if (engine.cellOwner[n] == 0 &&
-            engine.fillSeen[static_cast<std::size_t>(n)] != engine.fillStamp &&
-            !fillRegion(engine, n))
+        if (engine.cellOwner[n] == 0 && !seenInPass(engine, n) &&
+            !fillRegion(engine, n, FillFloodLimit))
             return 0;
     }
     return 1;
@@ -178,9 +185,8 @@ int checkAllFilledRegions(Engine& engine) {
     beginPass(engine);
     for (int row = RowStride; row <= engine.lastRowBase; row += RowStride)
         for (int c = row + 1; c <= row + engine.engineWidth; ++c)
-            if (engine.cellOwner[c] == 0 &&
-                engine.fillSeen[static_cast<std::size_t>(c)] != engine.fillStamp &&
-                !fillRegion(engine, c))
+            if (engine.cellOwner[c] == 0 && !seenInPass(engine, c) &&
+                !fillRegion(engine, c, CellCount))
                 return 0;
     return 1;
 }

@@ -82,6 +82,7 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
     engine.fillSeen.fill(0);
     engine.fillHeadStamp.fill(0);
     engine.fillRegionStamp = 0;
+    engine.passFirstRegion = 1;
     engine.fillEndRegion.fill(0);
 
     engine.workCount = 0;
@@ -155,6 +156,7 @@ void copySearchState(Engine& to, const Engine& from) {
     std::fill_n(to.fillSeen.begin(), cells, 0u);
     to.fillHeadStamp.fill(0);
     to.fillRegionStamp = 0;
+    to.passFirstRegion = 1;
     to.fillEndRegion.fill(0);
 }
 

@@ -25,6 +25,11 @@ inline constexpr int PairSlots = 256;   // entries of the per-pair arrays
 inline constexpr int TrailCapacity = 6 * CellCount;
 /// Work-list entries one search step can append; see appendWork for the bound.
 inline constexpr int WorkListCapacity = 32 * CellCount;
+/// Cells of one region the every-cell test floods at most after a step before it leaves the
+/// region untested: a large region rarely fails the test (many pairs border it), and
+/// flooding the board's main region at every step would cost more than the test saves. On
+/// generated puzzles of 6 x 6 to 20 x 20 cells no step was saved by a larger limit.
+inline constexpr int FillFloodLimit = 256;
 /// Entries of the region walk's touch list: a walk passes each (cell, heading) state at
 /// most once and counts at most one touch per state.
 inline constexpr int TouchCapacity = 4 * CellCount;
@@ -149,14 +154,17 @@ struct Engine {
 
     // The every-cell rule: fixed at set-up, before the search starts.
     int fillAllCells = 0; // non-zero: no cell may stay empty (Blank is a contradiction)
-    // Scratch of the every-cell region test. A cell or end counts as seen in the current pass
-    // or region when its entry equals the current stamp, so nothing is cleared per pass.
+    // Scratch of the every-cell region test. Each pass over the regions and each region gets
+    // a new number, so nothing is cleared per pass: a cell belongs to the current pass when
+    // its number is at least passFirstRegion, an end's head to a region when it holds its
+    // number, a walked head cell is valid when its stamp is the pass number.
     std::uint32_t fillStamp = 0;                       // current pass
-    std::array<std::uint32_t, CellCount> fillSeen;     // pass in which a cell was flooded
+    std::uint32_t fillRegionStamp = 0;                 // last region number given out
+    std::uint32_t passFirstRegion = 1;                 // first region number of the pass
+    std::array<std::uint32_t, CellCount> fillSeen;     // region that last flooded a cell
     std::array<int, CellCount> fillStack;              // cells still to flood
     std::array<std::uint32_t, EndSlots> fillHeadStamp; // pass in which fillHeadCell is valid
     std::array<int, EndSlots> fillHeadCell;            // head cell during the trail walk
-    std::uint32_t fillRegionStamp = 0;                 // current region
     std::array<std::uint32_t, EndSlots> fillEndRegion; // region that last saw an end's head
 
     // Nesting of the recursive rules (advanceEnd, followChain, corner rules), for the
@@ -289,10 +297,10 @@ int checkRegions(Engine& engine);
 int walkRegion(Engine& engine, int start, int heading);
 /// The every-cell rule's test of the regions of undecided cells next to a change recorded at
 /// trail index `from` or later: each must be bordered by both heads of a pair that can still
-/// fill it (colour balance), and each of its cells must be able to take two links. 1, or 0
-/// with conflict 1. The regions away from the changes must have passed it before.
+/// fill it (colour balance), and each of its cells must be able to take two links. Regions of
+/// more than FillFloodLimit cells are left untested. 1, or 0 with conflict 1.
 int checkFilledRegions(Engine& engine, int from);
-/// The same test for every region of the board.
+/// The same test for every region of the board, whatever its size.
 int checkAllFilledRegions(Engine& engine);
 /// Fills uturnBound for every board cell.
 void computeUturnBounds(Engine& engine);
