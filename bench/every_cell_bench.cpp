@@ -3,7 +3,7 @@
 // and under the standard rule where that search ends within seconds.
 #include "cli/check_runner.h"
 #include "cli/check_window.h"
-#include "model/puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 #include "model/session.h"
 #include "search/search_session.h"
 

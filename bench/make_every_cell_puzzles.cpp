@@ -3,7 +3,7 @@
 // of the answer's paths). The files in bench/every-cell were made by running it with that
 // folder as its argument.
 #include "model/board.h"
-#include "model/puzzle_writer.h"
+#include "formats/puzzle_writer.h"
 #include "path_cover.h"
 
 #include <cstdio>

@@ -109,9 +109,10 @@ inline constexpr int CachePad = 32;
 /// The search undoes its steps by rewinding the trail, and replay (a search thread rebuilding
 /// the root of a subtree, SubtreeWalker) rewinds to the root's mark. Every field belongs to
 /// one of four groups, by what brings it back:
-/// - fixed: written by initEngine, only read by the search: cellClue, diagonalLeft,
-///   diagonalRight, uturnBound, endHome, engineWidth, engineHeight, lastRowBase, pairCount
-///   (and the padding between the cell arrays);
+/// - fixed: written by initEngine (fillAllCells by the preparation right after it), only read
+///   by the search: cellClue, diagonalLeft, diagonalRight, uturnBound, endHome, engineWidth,
+///   engineHeight, lastRowBase, pairCount, fillAllCells (and the padding between the cell
+///   arrays);
 /// - trailed: every change pushes a record that undoRecord reverses: cellOwner, cellLinks,
 ///   endHead, pairJoined, and the trail itself (trail, trailTop);
 /// - untrailed: the trail does NOT restore them: endPending, consistent, scanCell,
@@ -119,8 +120,10 @@ inline constexpr int CachePad = 32;
 ///   at the root and puts back (SubtreeWalker's RootMark and rewindToRoot); conflictCode
 ///   (with conflictCells) and workCount (with workList), which every step resets before use;
 /// - scratch: touchList, touchCount, bothSeen, bothSeenCount, endSeen, cleared by each region
-///   walk; callDepth, back to 0 between steps; maxCallDepth, a measurement since set-up.
-/// copySearchState copies every field but touchList and bothSeen. A new untrailed field must
+///   walk; the fill* fields and passFirstRegion of the every-cell test, numbered afresh by
+///   every pass; callDepth, back to 0 between steps; maxCallDepth, a measurement since set-up.
+/// copySearchState copies every field but touchList and bothSeen, and starts the every-cell
+/// test's numbering afresh. A new untrailed field must
 /// go into copySearchState and RootMark as well, or replay starts subtrees from a wrong
 /// state; the byte counts of the groups below list every field and stop the build until a
 /// new field is placed in a group.
@@ -199,7 +202,7 @@ inline constexpr std::size_t EngineFixedBytes =
     sizeof(Engine::diagonalLeft) + sizeof(Engine::pad4) + sizeof(Engine::diagonalRight) +
     sizeof(Engine::pad5) + sizeof(Engine::uturnBound) + sizeof(Engine::endHome) +
     sizeof(Engine::engineWidth) + sizeof(Engine::engineHeight) + sizeof(Engine::lastRowBase) +
-    sizeof(Engine::pairCount);
+    sizeof(Engine::pairCount) + sizeof(Engine::fillAllCells);
 inline constexpr std::size_t EngineTrailedBytes =
     sizeof(Engine::cellOwner) + sizeof(Engine::cellLinks) + sizeof(Engine::endHead) +
     sizeof(Engine::pairJoined) + sizeof(Engine::trail) + sizeof(Engine::trailTop);
@@ -209,8 +212,10 @@ inline constexpr std::size_t EngineUntrailedBytes =
     sizeof(Engine::conflictCells) + sizeof(Engine::workList) + sizeof(Engine::workCount);
 inline constexpr std::size_t EngineScratchBytes =
     sizeof(Engine::touchList) + sizeof(Engine::touchCount) + sizeof(Engine::bothSeen) +
-    sizeof(Engine::bothSeenCount) + sizeof(Engine::endSeen) + sizeof(Engine::callDepth) +
-    sizeof(Engine::maxCallDepth);
+    sizeof(Engine::bothSeenCount) + sizeof(Engine::endSeen) + sizeof(Engine::fillStamp) +
+    sizeof(Engine::fillRegionStamp) + sizeof(Engine::passFirstRegion) + sizeof(Engine::fillSeen) +
+    sizeof(Engine::fillStack) + sizeof(Engine::fillHeadStamp) + sizeof(Engine::fillHeadCell) +
+    sizeof(Engine::fillEndRegion) + sizeof(Engine::callDepth) + sizeof(Engine::maxCallDepth);
 static_assert(sizeof(Engine) ==
                   EngineFixedBytes + EngineTrailedBytes + EngineUntrailedBytes + EngineScratchBytes,
               "a field of Engine is in no group: list it in one, and if the trail does not "

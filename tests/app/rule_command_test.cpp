@@ -4,7 +4,7 @@
 #include "app/main_dialog.h"
 #include "board_picture.h"
 #include "gui_support.h"
-#include "model/ini_file.h"
+#include "base/ini_file.h"
 #include "temp_dir.h"
 
 #include <QAction>
