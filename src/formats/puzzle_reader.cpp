@@ -21,7 +21,7 @@ constexpr int UrlLine = -1;
 
 /// The result of a Kavrin, digit grid or character grid parser, which tells no reason of its own.
 ParseOutcome withGenericReason(std::optional<ParsedPuzzle> puzzle, const char* name) {
-    if (puzzle) return {std::move(puzzle), {}};
+    if (puzzle) return {std::move(puzzle), {}, {}};
     return parseFailure(std::string("the text is no puzzle in the ") + name + " format");
 }
 
@@ -71,7 +71,7 @@ bool refuse(Session& session, std::string* reason, std::string why) {
 }
 
 /// Applies a parse that succeeded with an acceptable size, or refuses it.
-bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason) {
+bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason, std::string* warning) {
     if (!outcome.puzzle) return refuse(session, reason, std::move(outcome.reason));
     const ParsedPuzzle& puzzle = *outcome.puzzle;
     if (puzzle.width < 1 || puzzle.width > MaxBoardSide || puzzle.height < 1 ||
@@ -80,6 +80,7 @@ bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason) {
     applyPuzzle(session, puzzle);
     session.window.layoutMainDialog();
     session.window.refreshControls(false);
+    if (warning) *warning = outcome.warning;
     return true;
 }
 
@@ -93,7 +94,8 @@ std::string_view firstLine(std::string_view text) {
 
 } // namespace
 
-bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason) {
+bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason,
+                    std::string* warning) {
     if (requestedFormat < FormatKavrin || requestedFormat > FormatPzprv3)
         return refuse(session, reason, "unknown format");
     const auto bytes =
@@ -119,10 +121,11 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason) 
     }
     ParseOutcome outcome = format == UrlLine ? parsePuzzlinkUrl(codePointsToUtf8(lines.front()))
                                              : parseInFormat(format, text, lines);
-    return finishLoad(session, std::move(outcome), reason);
+    return finishLoad(session, std::move(outcome), reason, warning);
 }
 
-bool loadPuzzleText(Session& session, std::string_view text, std::string* reason) {
+bool loadPuzzleText(Session& session, std::string_view text, std::string* reason,
+                    std::string* warning) {
     ParseOutcome outcome;
     if (looksLikePzprv3(text))
         outcome = parsePzprv3Text(text);
@@ -130,7 +133,14 @@ bool loadPuzzleText(Session& session, std::string_view text, std::string* reason
         outcome = parsePuzzlinkUrl(firstLine(text));
     else
         outcome = parseFailure("the text is neither a puzz.link URL nor pzprv3 text");
-    if (!finishLoad(session, std::move(outcome), reason)) return false;
+    if (!finishLoad(session, std::move(outcome), reason, warning)) return false;
+    session.board.currentFilePath.clear();
+    return true;
+}
+
+bool loadPuzzleUrl(Session& session, std::string_view url, std::string* reason,
+                   std::string* warning) {
+    if (!finishLoad(session, parsePuzzlinkUrl(url), reason, warning)) return false;
     session.board.currentFilePath.clear();
     return true;
 }

@@ -63,9 +63,14 @@ TEST_F(ExchangeTest, UrlSpellingsOfOtherSitesAndToolsReadTheSameBoard) {
         EXPECT_EQ(clues(), expected) << url;
         EXPECT_TRUE(session.board.solutions.empty());
     }
-    // A body that stops early leaves the remaining cells empty, as pzprjs reads it.
-    EXPECT_TRUE(loadPuzzleText(session, "https://puzz.link/p?numlin/2/2/1"));
+    // A body that stops early leaves the remaining cells empty, as pzprjs reads it, and says
+    // so; a full body says nothing.
+    std::string warning;
+    EXPECT_TRUE(loadPuzzleText(session, "https://puzz.link/p?numlin/2/2/1", nullptr, &warning));
     EXPECT_EQ(clues(), (Rows{"1 .", ". ."}));
+    EXPECT_EQ(warning, "the body ends at cell 1 of 4; the rest is read as empty");
+    EXPECT_TRUE(loadPuzzleText(session, "https://puzz.link/p?numlin/2/2/1i", nullptr, &warning));
+    EXPECT_EQ(warning, "");
 }
 
 TEST_F(ExchangeTest, Pzprv3TextIsWrittenWithTheAnswersLinesAndReadBack) {
@@ -172,6 +177,8 @@ TEST_F(ExchangeTest, MalformedUrlsAndPzprv3TextAreRefusedWithTheirReason) {
         {"pzprv3\nnumlin\n1\n2\n1 2 \n1 \n", "joins clue 1 at row 1, column 1 to clue 2"},
         {"pzprv3\nnumlin\n1\n2\n100 100 \n1 \n", "numbers of 100 or more"},
         {"https://puzz.link/p?pzprv3/numlin/1/3/1 . 1 /1 0 /", "without a clue"},
+        {"https://puzz.link/p?numlin/-7/6/523i1j", "the board size -7 x 6 is not"},
+        {"https://puzz.link/p?numlin/2/1/1あ", "unexpected character 'あ' in the body"},
     };
     setBoardPicture(board, {"1 2", "2 1"});
     const testing::BoardSnapshot before(session, window);
