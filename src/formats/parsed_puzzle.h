@@ -21,6 +21,7 @@ struct ParsedPuzzle {
     std::vector<int> givenClues; // with an answer: the clues as written; empty: endpoint rule
     std::string infoField1;      // UTF-8; only the grid format with a table sets them
     std::string infoField2;
+    std::string droppedAnswer; // lines that form no answer were left out: why (English)
 
     /// Number at column x, row y (both from 1).
     int at(int x, int y) const { return cells[std::size_t(y - 1) * width + (x - 1)]; }

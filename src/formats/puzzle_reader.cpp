@@ -16,6 +16,8 @@ namespace corvane {
 namespace {
 
 constexpr const char* LoadFailed = "ファイルのロードに失敗しました";
+constexpr const char* AnswerDropped =
+    "解答データを読み込めなかったため、問題だけを読み込みました。";
 /// What a recognised first line that is a URL resolves to; no PuzzleFormat names it.
 constexpr int UrlLine = -1;
 
@@ -70,7 +72,8 @@ bool refuse(Session& session, std::string* reason, std::string why) {
     return false;
 }
 
-/// Applies a parse that succeeded with an acceptable size, or refuses it.
+/// Applies a parse that succeeded with an acceptable size, or refuses it. A puzzle whose
+/// lines were left out is shown first, then the box that says so.
 bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason, std::string* warning) {
     if (!outcome.puzzle) return refuse(session, reason, std::move(outcome.reason));
     const ParsedPuzzle& puzzle = *outcome.puzzle;
@@ -80,7 +83,14 @@ bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason, std
     applyPuzzle(session, puzzle);
     session.window.layoutMainDialog();
     session.window.refreshControls(false);
-    if (warning) *warning = outcome.warning;
+    if (!puzzle.droppedAnswer.empty())
+        session.window.resultBox(std::string(AnswerDropped) + "\n" + puzzle.droppedAnswer,
+                                 MessageIcon::Information);
+    if (warning) {
+        *warning = outcome.warning;
+        if (!puzzle.droppedAnswer.empty())
+            *warning += (warning->empty() ? "" : "; ") + puzzle.droppedAnswer;
+    }
     return true;
 }
 

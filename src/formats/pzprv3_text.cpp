@@ -160,8 +160,11 @@ ParseOutcome parsePzprv3Text(std::string_view text) {
     }
     if (!links.any()) return cluesAlone();
     auto answer = answerFromLinks(clues, links);
-    if (!answer)
-        return parseFailure("the answer is not paths between equal clues: " + answer.reason);
+    if (!answer) {
+        // Lines saved while solving, or a faulty answer: the clues still make the puzzle.
+        puzzle.droppedAnswer = "the lines are not paths between equal clues: " + answer.reason;
+        return cluesAlone();
+    }
     puzzle.holdsAnswer = true;
     puzzle.cells = std::move(*answer);
     puzzle.givenClues = std::move(clues);
