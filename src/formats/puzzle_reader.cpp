@@ -113,7 +113,7 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason,
     if (!bytes)
         return refuse(session, reason,
                       "cannot read the file (missing, not a regular file, or over 16 MiB)");
-    const std::string text = decodeCp932(*bytes);
+    const std::string text = decodeCp932(withoutByteOrderMark(*bytes));
     const std::vector<std::u32string> lines = collectPuzzleLines(text);
 
     int format = requestedFormat;
@@ -136,6 +136,7 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason,
 
 bool loadPuzzleText(Session& session, std::string_view text, std::string* reason,
                     std::string* warning) {
+    text = withoutByteOrderMark(text);
     ParseOutcome outcome;
     if (looksLikePzprv3(text))
         outcome = parsePzprv3Text(text);

@@ -21,9 +21,10 @@ inline constexpr std::size_t MaxPuzzleFileBytes = 16u * 1024 * 1024;
 /// window is asked to re-lay itself out and refresh. Lines of pzprv3 text that form no answer
 /// are left out: the clues are loaded and an information box says so and why. `warning`
 /// (when given) is then what was read otherwise than written, in English: lines left out, a
-/// URL body padded with empty cells; empty when all was read as written. On failure
-/// "ファイルのロードに失敗しました" is shown, `reason` (when given) says why in English, false is
-/// returned and the board, its answers, the view list and the search status are as they were.
+/// URL body padded with empty cells; empty when all was read as written. A UTF-8 byte-order
+/// mark at the start is skipped. On failure "ファイルのロードに失敗しました" is shown, `reason`
+/// (when given) says why in English, false is returned and the board, its answers, the view
+/// list and the search status are as they were.
 bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason = nullptr,
                     std::string* warning = nullptr);
 

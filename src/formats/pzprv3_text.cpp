@@ -131,6 +131,8 @@ ParseOutcome parsePzprv3Text(std::string_view text) {
         puzzle.cells = std::move(clues);
         return ParseOutcome{std::move(puzzle), {}, {}};
     };
+    // Sizes without rows are an empty board, as puzz.link opens them.
+    if (!lines.moreBeforeTrailer()) return cluesAlone();
     for (int y = 1; y <= puzzle.height; ++y) {
         const auto line = lines.next();
         if (!line) return parseFailure("the cell rows end after " + std::to_string(y - 1));

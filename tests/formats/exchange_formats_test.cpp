@@ -237,6 +237,26 @@ TEST_F(ExchangeTest, LinesThatFormNoAnswerAreLeftOutAndTheCluesLoadedWithTheReas
     EXPECT_EQ(window.boxes.size(), 1u);
 }
 
+TEST_F(ExchangeTest, Pzprv3WithAByteOrderMarkOrWithoutRowsIsRead) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string text = "pzprv3\r\nnumlin\r\n1\r\n2\r\n3 3 \r\n1 \r\n";
+    EXPECT_TRUE(loadPuzzleText(session, bom + text));
+    EXPECT_EQ(answerPicture(1), Rows{"3 3"});
+    EXPECT_TRUE(loadPuzzleText(session, bom + "https://puzz.link/p?numlin/2/1/22"));
+    EXPECT_EQ(clues(), Rows{"2 2"});
+    for (const int format : {FormatAuto, FormatPzprv3}) {
+        EXPECT_TRUE(loadBytes(bom + text, format)) << format;
+        EXPECT_EQ(answerPicture(1), Rows{"3 3"}) << format;
+    }
+    // Sizes alone are an empty board, as puzz.link opens them.
+    for (const std::string& empty : {std::string("pzprv3\nnumlin\n2\n3\n"),
+                                     std::string("pzprv3\nnumlin\n2\n3\n\ninfo:{}\n")}) {
+        ASSERT_TRUE(loadPuzzleText(session, empty)) << empty;
+        EXPECT_EQ(clues(), (Rows{". . .", ". . ."}));
+    }
+    EXPECT_TRUE(window.boxes.empty());
+}
+
 TEST_F(ExchangeTest, FilesAreRecognisedAsPzprv3OrUrlInAutomaticMode) {
     ASSERT_TRUE(loadBytes("\r\n\r\npzprv3\r\nnumlin\r\n1\r\n2\r\n3 3 \r\n1 \r\n"));
     EXPECT_EQ(session.settings.fileFormat, FormatPzprv3);
