@@ -35,6 +35,7 @@ struct CheckResult {
     CheckStatus status = CheckStatus::LoadFailed;
     std::string message;         // the result or error box text, or the limit notice
     std::string reason;          // why a read failed (for the error output); "" otherwise
+    std::string warning;         // what a read took otherwise than written (error output)
     EmittedText url;             // the puzzle's puzz.link URL
     EmittedText pzprv3;          // pzprv3 text of the first solution, or of the puzzle alone
     std::uint64_t solutions = 0; // solutions found

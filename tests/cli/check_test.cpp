@@ -433,6 +433,30 @@ TEST_F(CheckerFiles, UrlsAreCheckedLikeFilesAndReportTheirTexts) {
     EXPECT_EQ(bad.err, "corvane-check: " + broken + ": the number after '-' is cut off\n");
 }
 
+TEST_F(CheckerFiles, WhatAReadTakesOtherwiseIsAWarningAndAUrlBrokenByALineBreakIsRefused) {
+    const std::string wip = file("wip.txt", "pzprv3\r\nnumlin\r\n1\r\n4\r\n1 1 2 2 \r\n"
+                                            "1 0 0 \r\n");
+    const struct {
+        std::string source;
+        int status;
+        std::string err; // after "corvane-check: SOURCE: "
+    } cases[] = {
+        {"https://puzz.link/p?numlin/3/1/11", 1,
+         "warning: the body ends at cell 2 of 3; the rest is read as empty\n"},
+        {wip, 0,
+         "warning: the lines are not paths between equal clues: the clue at row 1, column 3 "
+         "has no line\n"},
+        {"https://puzz.link/p?numlin/3/1/1\n1", 2, "the URL is broken by a line break\n"},
+        {"https://puzz.link/p?numlin/3/1/1\r\n1", 2, "the URL is broken by a line break\n"},
+        {"https://puzz.link/p?numlin/3/1/1g1\n", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const Captured run = runWith({c.source});
+        EXPECT_EQ(run.status, c.status) << c.source;
+        EXPECT_EQ(run.err, c.err.empty() ? "" : "corvane-check: " + c.source + ": " + c.err);
+    }
+}
+
 TEST_F(CheckerFiles, UrlListsAreReadInOrderSkippingBlankAndCommentLines) {
     const std::string list =
         file("puzzles.url", "# two puzzles\r\n\r\n  " + TwoSolutionsUrl + "  \r\n#x\n" +
