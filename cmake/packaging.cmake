@@ -4,6 +4,7 @@ set(CORVANE_MAINTAINER "Corvane maintainers <maintainers@corvane.invalid>"
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvane)
+set(CPACK_PACKAGE_VERSION "${CORVANE_VERSION}")
 set(CPACK_PACKAGE_VENDOR Corvane)
 set(CPACK_PACKAGE_CONTACT "${CORVANE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "authoring tool for pair-path puzzles that counts solutions")

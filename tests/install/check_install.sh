@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks the tree: exactly the two programs, the
 # desktop entry, icon, metainfo and manual pages; the programs run from there; the files agree.
-# Usage: check_install.sh CMAKE BUILD-DIR VERSION APP-ID PUZZLE-WITH-ONE-SOLUTION
+# Usage: check_install.sh CMAKE BUILD-DIR SOURCE-DIR VERSION APP-ID PUZZLE-WITH-ONE-SOLUTION
 set -uo pipefail
-cmake=$1 build=$2 version=$3 id=$4 puzzle=$5
+cmake=$1 build=$2 source=$3 version=$4 id=$5 puzzle=$6
 
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
@@ -30,6 +30,12 @@ installed="$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)"
 [ "$installed" = "$expected" ] ||
     fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$installed"))"
 
+# The version comes from the repository: base version, commit date, count and hash.
+[ "$version" != "0.1" ] || fail "the version is still 0.1"
+pattern='^[0-9]+\.[0-9]+\.[0-9]+$'
+git -C "$source" rev-parse -q --verify HEAD >/dev/null 2>&1 &&
+    pattern='^[0-9]+\.[0-9]+\.[0-9]+\+git[0-9]{8}\.[0-9]+\.[0-9a-f]{7,}$'
+[[ "$version" =~ $pattern ]] || fail "version '$version' is not of the form $pattern"
 for program in corvane corvane-check; do
     [ -x "$prefix/bin/$program" ] || { fail "bin/$program is not executable"; continue; }
     out="$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" --version 2>&1)"
