@@ -1,5 +1,6 @@
 // Entry point of the desktop program corvane.
 #include "app/app_main.h"
+#include "app/desktop_identity.h"
 #include "model/settings.h"
 #include "model/version.h"
 
@@ -40,8 +41,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
-    // Lets the desktop match the window to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(corvane::ApplicationId);
+    corvane::applyDesktopIdentity();
     // The interface is Japanese: let Qt's own texts (file dialogs, message box buttons) match.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Japanese), "qtbase", "_",
