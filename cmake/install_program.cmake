@@ -20,7 +20,7 @@ function(corvane_install_program target destination)
         set(folder "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}")
     endif()
     install(CODE "
-        if(CMAKE_INSTALL_DO_STRIP)
+        if(CMAKE_INSTALL_DO_STRIP AND NOT \"${CMAKE_OBJCOPY}\" STREQUAL \"\")
             execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
                 \"${folder}/$<TARGET_FILE_NAME:${target}>\" COMMAND_ERROR_IS_FATAL ANY)
         endif()")
