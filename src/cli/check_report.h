@@ -42,6 +42,7 @@ struct CheckResult {
     std::uint64_t steps = 0;     // stepCount when the search ended
     std::uint64_t elapsedMs = 0; // search time in milliseconds
     int direction = 0;           // direction id searched; 0 when no search ran
+    bool fillRule = false;       // judged under the every-cell rule
     VaryingCells varying;        // where the solutions found part
 };
 

@@ -66,6 +66,7 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     CheckWindow window(options.direction);
     Session session(window, nullptr); // no settings store: nothing is written
     session.settings.directAutoSelect = options.direction == 0 ? 1 : 0;
+    session.settings.fillAllCells = options.fillRule ? 1 : 0;
     std::string reason, warning;
     bool read;
     if (looksLikePuzzleUrl(source)) {
@@ -86,6 +87,7 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
         result.reason = reason;
     }
     result.file = source;
+    result.fillRule = options.fillRule;
     result.warning = warning;
     result.url.requested = options.emitUrl;
     result.pzprv3.requested = options.emitPzprv3;
