@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the normal build (GUI tests
-# offscreen) and a sanitizer build of the core without Qt.
+# offscreen), a sanitizer build of the core without Qt, a short fuzzing session and the Debian
+# package as scripts/package.sh builds it, checked with lintian and hardening-check.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
-corvane_install_deps
+corvane_install_deps build run test
 
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
@@ -28,7 +29,10 @@ run_ctest() {
 }
 
 echo "== Normal build: core, checker, desktop program, benchmarks =="
+# The install test installs into the configured prefix when it lies inside the build folder, so
+# the installed program sees itself under its own prefix.
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$root/build/install-test/usr" \
     -DCORVANE_GUI=ON -DCORVANE_BENCH=ON >/dev/null
 cmake --build "$root/build" -j "$jobs"
 run_ctest "$root/build" -j "$jobs"
@@ -48,6 +52,21 @@ if [ -d "$root/fuzz" ] && [ -f "$root/fuzz/CMakeLists.txt" ]; then
         -DCORVANE_GUI=OFF -DCORVANE_TESTS=OFF -DCORVANE_FUZZ=ON >/dev/null
     cmake --build "$root/build-fuzz" -j "$jobs" --target puzzle_reader_fuzzer
     run_ctest "$root/build-fuzz"
+fi
+
+echo "== Debian package: built by scripts/package.sh, checked with lintian and hardening-check =="
+package_rerun='bash tests/package/check_package.sh "$(./scripts/package.sh)"'
+if deb="$("$root/scripts/package.sh")"; then
+    if ! bash "$root/tests/package/check_package.sh" "$deb"; then
+        status=1
+        failed+=("package: tests/package/check_package.sh")
+        reruns+=("$package_rerun")
+    fi
+else
+    echo "FAIL: scripts/package.sh"
+    status=1
+    failed+=("package: scripts/package.sh")
+    reruns+=("$package_rerun")
 fi
 
 if [ "$status" -ne 0 ]; then

@@ -46,8 +46,8 @@ constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 20;
 constexpr int StatusPanelHeight = 120;
 constexpr int StatusPanelMaxHeight = 130; // down to the debug field's top edge
-constexpr int ColumnHeight = 388; // client height the column needs: the last field ends
-                                  // at y 378
+constexpr int ColumnHeight = 388;         // client height the column needs: the last field ends
+                                          // at y 378
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -169,8 +169,9 @@ void MainDialog::refreshControls(bool repaintNow) {
         boardView_->repaint();
     else
         boardView_->update();
-    statusPanel_->setText(qs(
-        statusText(session_.status, session_.board.solutions.size(), viewList_->varyingCount())));
+    statusPanel_->setText(
+        qs(statusText(session_.status, session_.board.solutions.size(), viewList_->varyingCount(),
+                      session_.settings.fillAllCells != 0)));
     fitStatusPanel(*statusPanel_);
     setWindowTitle(qs(windowTitleFor(session_.board)));
     if (repaintNow) statusPanel_->repaint();
