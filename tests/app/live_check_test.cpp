@@ -159,6 +159,12 @@ TEST_F(LiveCheckTest, TypedCluesMoveTheLineThroughIncompleteMultipleUnique) {
     w.typeAt(4, 1, "3");
     ASSERT_TRUE(w.verdictArrives());
     EXPECT_TRUE(w.panelEndsWith("判定\n一意\n"));
+    // With the pair side by side, two cells stay empty; the verdict is too wide for one line.
+    w.typeAt(4, 1, " ");
+    w.typeAt(2, 1, "3");
+    ASSERT_TRUE(w.verdictArrives());
+    EXPECT_EQ(w.window.liveCheck().verdict(), Verdict::UniqueWithBlanks);
+    EXPECT_TRUE(w.panelEndsWith("判定\n一意\n(空白マスあり)\n"));
 
     // The check kept its answers to itself, and nothing waits or runs once it is done.
     const Session& s = w.window.session();
