@@ -19,42 +19,10 @@ namespace {
 
 constexpr int Watchdog = 60000; // ms; conditions are met in far less
 
-// An 18 x 18 puzzle whose check takes 7094 steps: it reaches its first clock read.
+// An 18 x 18 puzzle whose check takes 7094 steps: it passes its first clock read.
 constexpr const char* SlowPuzzle = CORVANE_BENCH_PUZZLES "/05_four_pairs_18x18.txt";
 
-/// What the checking thread reported through the hooks.
-struct Reports {
-    std::mutex mutex;
-    std::vector<std::pair<std::uint64_t, CheckOutcome>> finished; // generation, outcome
-    std::atomic<int> held{0}; // checks held until a newer one was asked for
-
-    std::vector<Verdict> verdicts() {
-        std::lock_guard lock(mutex);
-        std::vector<Verdict> out;
-        for (const auto& f : finished) out.push_back(f.second.verdict);
-        return out;
-    }
-};
-
-/// Hooks that report every check and hold the first one (at its first clock read or once
-/// it has ended) until a newer change cancels it.
-LiveCheckHooks hooks(Reports& reports, bool holdAtClock, bool holdAtEnd) {
-    auto hold = [&reports](const CheckControl& control) {
-        if (reports.held.load() > 0) return;
-        ++reports.held;
-        control.latest->wait(control.generation);
-    };
-    LiveCheckHooks h;
-    if (holdAtClock) h.clockRead = [hold](const CheckControl& c, std::uint64_t) { hold(c); };
-    h.finished = [&reports, hold, holdAtEnd](const CheckControl& c, const CheckOutcome& o) {
-        {
-            std::lock_guard lock(reports.mutex);
-            reports.finished.emplace_back(c.generation, o);
-        }
-        if (holdAtEnd) hold(c);
-    };
-    return h;
-}
+enum class Hold { None, AtClock, AtEnd };
 
 Settings settings(int seconds, int debug = 0) {
     Settings s;
@@ -65,26 +33,38 @@ Settings settings(int seconds, int debug = 0) {
     return s;
 }
 
-/// A shown window whose check reports to `reports`, which outlives it.
+/// A shown window whose checks report their verdicts; the first check is held (at its first
+/// clock read or once it has ended) until a newer change or a search cancels it.
 struct LiveWindow {
-    Reports reports;
+    std::mutex mutex;
+    std::vector<Verdict> finished; // verdict of every check ended, in order (mutex)
+    std::atomic<bool> held{false};
     MainDialog window;
     std::vector<Verdict> shown; // every verdict the window was told about, in order
 
-    LiveWindow(bool holdAtClock, bool holdAtEnd, Settings s = settings(600)) : window(nullptr, s) {
-        window.liveCheck().setHooks(hooks(reports, holdAtClock, holdAtEnd));
+    explicit LiveWindow(Hold hold, Settings s = settings(600)) : window(nullptr, s) {
+        auto holdFirst = [this](const CheckControl& c) {
+            if (!held.exchange(true)) c.latest->wait(c.generation);
+        };
+        LiveCheckHooks hooks;
+        if (hold == Hold::AtClock)
+            hooks.clockRead = [holdFirst](const CheckControl& c, std::uint64_t) { holdFirst(c); };
+        hooks.finished = [this, hold, holdFirst](const CheckControl& c, const CheckOutcome& o) {
+            {
+                std::lock_guard lock(mutex);
+                finished.push_back(o.verdict);
+            }
+            if (hold == Hold::AtEnd) holdFirst(c);
+        };
+        window.liveCheck().setHooks(hooks);
         QObject::connect(&window.liveCheck(), &LiveCheck::verdictChanged,
                          [this] { shown.push_back(window.liveCheck().verdict()); });
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    /// An empty board of `width` x `height`, made as "新規作成..." makes it.
-    void newBoard(int width, int height) {
-        ASSERT_TRUE(
-            resetBoard(window.session().board, window.session().status, window, height, width));
-        window.liveCheck().boardChanged();
-        window.layoutMainDialog();
-        window.refreshControls(false);
+    std::vector<Verdict> verdicts() {
+        std::lock_guard lock(mutex);
+        return finished;
     }
     /// Types `keys` at cell (x, y) as the user does.
     void typeAt(int x, int y, const char* keys) {
@@ -92,11 +72,9 @@ struct LiveWindow {
         window.boardView()->setFocus();
         QTest::keyClicks(window.boardView(), keys);
     }
-    /// Waits until the first check is held by the hooks.
     bool checkHeld() {
-        return QTest::qWaitFor([this] { return reports.held.load() > 0; }, Watchdog);
+        return QTest::qWaitFor([this] { return held.load(); }, Watchdog);
     }
-    /// Waits until a check has given a verdict.
     bool verdictArrives() {
         return QTest::qWaitFor(
             [this] {
@@ -105,9 +83,11 @@ struct LiveWindow {
             },
             Watchdog);
     }
-    QString panel() const { return window.statusPanel()->text(); }
     bool panelEndsWith(const char* lines) const {
-        return panel().endsWith(QString::fromUtf8(lines));
+        return window.statusPanel()->text().endsWith(QString::fromUtf8(lines));
+    }
+    bool panelHasVerdict() const {
+        return window.statusPanel()->text().contains(QString::fromUtf8("判定"));
     }
     /// The colour of cell (x, y) near its top left corner, away from a clue's digits.
     QString colourAt(int x, int y) {
@@ -121,11 +101,10 @@ struct LiveCheckTest : ::testing::Test {
 };
 
 TEST_F(LiveCheckTest, TypedCluesMoveTheLineThroughIncompleteMultipleUnique) {
-    LiveWindow w(false, false);
-    w.newBoard(4, 3);
-    ASSERT_TRUE(w.verdictArrives());
-    EXPECT_EQ(w.window.statusPanel()->toolTip(), QString::fromUtf8("数字が1つもありません"));
-
+    LiveWindow w(Hold::None);
+    Session& s = w.window.session();
+    ASSERT_TRUE(resetBoard(s.board, s.status, w.window, 3, 4));
+    w.window.layoutMainDialog();
     w.typeAt(1, 2, "1");
     EXPECT_TRUE(w.panelEndsWith("判定\n確認中…\n"));
     ASSERT_TRUE(w.verdictArrives());
@@ -133,15 +112,14 @@ TEST_F(LiveCheckTest, TypedCluesMoveTheLineThroughIncompleteMultipleUnique) {
     EXPECT_EQ(w.window.statusPanel()->toolTip(), QString::fromUtf8("1が1つしかありません"));
 
     // Three clues typed in a row make one check. Pair 1 goes round pair 2 above or below.
-    const std::size_t checks = w.reports.verdicts().size();
     w.typeAt(2, 2, "2");
     w.typeAt(3, 2, "2");
     w.typeAt(4, 2, "1");
     ASSERT_TRUE(w.verdictArrives());
-    EXPECT_EQ(w.reports.verdicts().size(), checks + 1);
+    EXPECT_EQ(w.verdicts().size(), 2u);
     EXPECT_TRUE(w.panelEndsWith("判定\n複数解\n"));
     EXPECT_TRUE(w.window.statusPanel()->toolTip().isEmpty());
-    w.window.session().board.cursorCell = cellIndex(1, 1);
+    s.board.cursorCell = cellIndex(1, 1);
     for (int y = 1; y <= 3; ++y)
         for (int x = 1; x <= 4; ++x) {
             SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
@@ -163,11 +141,9 @@ TEST_F(LiveCheckTest, TypedCluesMoveTheLineThroughIncompleteMultipleUnique) {
     w.typeAt(4, 1, " ");
     w.typeAt(2, 1, "3");
     ASSERT_TRUE(w.verdictArrives());
-    EXPECT_EQ(w.window.liveCheck().verdict(), Verdict::UniqueWithBlanks);
     EXPECT_TRUE(w.panelEndsWith("判定\n一意\n(空白マスあり)\n"));
 
     // The check kept its answers to itself, and nothing waits or runs once it is done.
-    const Session& s = w.window.session();
     EXPECT_TRUE(s.board.solutions.empty());
     EXPECT_EQ(w.window.viewSelector()->count(), 1);
     EXPECT_EQ(s.status.searchState, SearchState::Idle);
@@ -175,44 +151,35 @@ TEST_F(LiveCheckTest, TypedCluesMoveTheLineThroughIncompleteMultipleUnique) {
     EXPECT_TRUE(w.window.liveCheck().idle());
 }
 
-TEST_F(LiveCheckTest, NewerChangeStopsARunningCheckAtOnce) {
-    LiveWindow w(true, false);
-    w.window.openFile(SlowPuzzle);
-    ASSERT_TRUE(w.checkHeld());
-    // Held at its first clock read, the check is cancelled by an erased clue.
-    w.typeAt(16, 2, " ");
-    ASSERT_TRUE(w.verdictArrives());
-    EXPECT_TRUE(w.panelEndsWith("判定\n未完成\n"));
-    std::lock_guard lock(w.reports.mutex);
-    ASSERT_EQ(w.reports.finished.size(), 2u);
-    EXPECT_EQ(w.reports.finished[0].second.verdict, Verdict::Cancelled);
-    EXPECT_EQ(w.reports.finished[0].second.steps, UniquenessCheck::ClockSteps);
-}
-
-TEST_F(LiveCheckTest, VerdictThatArrivesAfterANewerChangeNeverShows) {
-    LiveWindow w(false, true);
-    w.newBoard(4, 3);
-    w.typeAt(1, 2, "1");
-    w.typeAt(2, 2, "2");
-    w.typeAt(3, 2, "2");
-    w.typeAt(4, 2, "1");
-    // The check found two solutions; its verdict is held back until the next change.
-    ASSERT_TRUE(w.checkHeld());
-    EXPECT_EQ(w.reports.verdicts(), std::vector<Verdict>{Verdict::Multiple});
-    w.typeAt(1, 1, "3");
-    ASSERT_TRUE(w.verdictArrives());
-    EXPECT_EQ(w.window.liveCheck().verdict(), Verdict::Incomplete);
-    for (Verdict v : w.shown) EXPECT_NE(v, Verdict::Multiple);
-    EXPECT_EQ(w.window.liveCheck().varyingCells().count(), 0u);
+TEST_F(LiveCheckTest, NewerChangeDuringASlowCheckWins) {
+    struct Case {
+        Hold hold;
+        Verdict first; // how the held check ends
+    };
+    // Held mid-search, the check stops at the step after the change; held with its verdict
+    // found, the verdict comes too late and never shows.
+    for (const Case& c :
+         {Case{Hold::AtClock, Verdict::Cancelled}, Case{Hold::AtEnd, Verdict::Multiple}}) {
+        SCOPED_TRACE(verdictText(c.first));
+        LiveWindow w(c.hold);
+        w.window.openFile(SlowPuzzle);
+        ASSERT_TRUE(w.checkHeld());
+        w.typeAt(16, 2, " "); // erases a clue 1
+        ASSERT_TRUE(w.verdictArrives());
+        EXPECT_TRUE(w.panelEndsWith("判定\n未完成\n"));
+        EXPECT_EQ(w.verdicts(), (std::vector<Verdict>{c.first, Verdict::Incomplete}));
+        for (Verdict v : w.shown) EXPECT_NE(v, Verdict::Multiple);
+        EXPECT_EQ(w.window.liveCheck().varyingCells().count(), 0u);
+    }
 }
 
 TEST_F(LiveCheckTest, RealSearchAndClosingStopTheCheckAndWaitForIt) {
     for (const bool closing : {false, true}) {
         SCOPED_TRACE(closing ? "closing" : "探索開始...");
-        LiveWindow w(true, false);
+        LiveWindow w(Hold::AtClock);
         w.window.openFile(SlowPuzzle);
         ASSERT_TRUE(w.checkHeld());
-        const QString verdictLabel = QString::fromUtf8("判定");
+        const std::vector<Verdict> cancelled{Verdict::Cancelled};
         if (closing) {
             w.window.close();
         } else {
@@ -221,28 +188,28 @@ TEST_F(LiveCheckTest, RealSearchAndClosingStopTheCheckAndWaitForIt) {
             QTimer::singleShot(0, &w.window, [&] {
                 seenInSearch = true;
                 EXPECT_EQ(w.window.session().status.searchState, SearchState::Running);
-                EXPECT_EQ(w.reports.verdicts(), std::vector<Verdict>{Verdict::Cancelled});
-                EXPECT_FALSE(w.panel().contains(verdictLabel));
+                EXPECT_EQ(w.verdicts(), cancelled);
+                EXPECT_FALSE(w.panelHasVerdict());
                 w.window.pauseButton()->click();
             });
             w.window.startButton()->click();
             EXPECT_TRUE(seenInSearch);
             EXPECT_EQ(w.window.session().status.searchState, SearchState::Paused);
         }
-        EXPECT_EQ(w.reports.verdicts(), std::vector<Verdict>{Verdict::Cancelled});
+        EXPECT_EQ(w.verdicts(), cancelled);
         EXPECT_TRUE(w.window.liveCheck().idle());
-        EXPECT_FALSE(w.panel().contains(verdictLabel));
+        EXPECT_FALSE(w.panelHasVerdict());
     }
 }
 
 TEST_F(LiveCheckTest, NothingRunsWithoutABudgetOrInDebugMode) {
     for (const Settings& s : {settings(0), settings(3, 1)}) {
         SCOPED_TRACE(s.debugMode ? "debug mode" : "LiveCheckSeconds=0");
-        LiveWindow w(false, false, s);
+        LiveWindow w(Hold::None, s);
         w.typeAt(1, 1, "1");
         EXPECT_TRUE(w.window.liveCheck().idle());
         EXPECT_EQ(w.window.liveCheck().verdict(), Verdict::Cancelled);
-        EXPECT_FALSE(w.panel().contains(QString::fromUtf8("判定")));
+        EXPECT_FALSE(w.panelHasVerdict());
     }
 }
 

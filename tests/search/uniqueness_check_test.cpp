@@ -28,28 +28,21 @@ Board slowPuzzle() {
     return session.board;
 }
 
-struct VerdictCase {
-    const char* name;
-    std::vector<std::string> rows;
-    Verdict verdict;
-    std::string reason;               // Incomplete only
-    std::vector<std::string> varying; // Multiple only: 1 where the two solutions differ
-};
-
-TEST(UniquenessCheck, GivesTheVerdictOfTwoSolutionSearchesOneAfterAnother) {
+// The window's tests type the other verdicts; here are those of boards a search cannot start
+// on or finds nothing in.
+TEST(UniquenessCheck, GivesTheVerdictOfOneBoardAfterAnother) {
+    struct VerdictCase {
+        const char* name;
+        std::vector<std::string> rows;
+        Verdict verdict;
+        std::string reason; // Incomplete only: the validation's message
+    };
     const VerdictCase cases[] = {
-        {"no clue", {". .", ". ."}, Verdict::Incomplete, "数字が1つもありません", {}},
-        {"half a pair", {"1 . 2", ". . 2"}, Verdict::Incomplete, "1が1つしかありません", {}},
-        {"a pair missing", {"2 . 2"}, Verdict::Incomplete, "1がありません", {}},
-        {"round above or below",
-         {". . . .", "1 2 2 1", ". . . ."},
-         Verdict::Multiple,
-         "",
-         {"1 1 1 1", "0 0 0 0", "1 1 1 1"}},
-        {"every cell on a path", {"1 2", "1 2"}, Verdict::Unique, "", {}},
-        {"a cell left over", {"1 1", ". ."}, Verdict::UniqueWithBlanks, "", {}},
-        {"pairs that cross", {"1 2", "2 1"}, Verdict::None, "", {}},
-        {"pairs cut off", {"1 2 1", ". 2 ."}, Verdict::None, "", {}},
+        {"no clue", {". .", ". ."}, Verdict::Incomplete, "数字が1つもありません"},
+        {"a pair missing", {"2 . 2"}, Verdict::Incomplete, "1がありません"},
+        {"pairs that cross", {"1 2", "2 1"}, Verdict::None, ""},
+        {"pairs cut off", {"1 2 1", ". 2 ."}, Verdict::None, ""},
+        {"round above or below", {". . . .", "1 2 2 1", ". . . ."}, Verdict::Multiple, ""},
     };
     // One check for all: its engine is made once and serves every board.
     UniquenessCheck check;
@@ -64,16 +57,6 @@ TEST(UniquenessCheck, GivesTheVerdictOfTwoSolutionSearchesOneAfterAnother) {
         const CheckOutcome outcome = check.run(boardOf(c.rows), settings, control);
         EXPECT_STREQ(verdictText(outcome.verdict), verdictText(c.verdict));
         EXPECT_EQ(outcome.reason, c.reason);
-        if (c.varying.empty()) {
-            EXPECT_EQ(outcome.varying.count(), 0u);
-        } else {
-            const Board expected = boardOf(c.varying);
-            for (int y = 1; y <= expected.boardHeight; ++y)
-                for (int x = 1; x <= expected.boardWidth; ++x)
-                    EXPECT_EQ(outcome.varying.test(cellIndex(x, y)),
-                              expected.boardCells[cellIndex(x, y)] == 1)
-                        << x << "," << y;
-        }
     }
 }
 
@@ -108,17 +91,6 @@ TEST(UniquenessCheck, StopsAtTheStepAfterACancelOrTheClockReadPastTheBudget) {
         EXPECT_EQ(outcome.steps, UniquenessCheck::ClockSteps);
         EXPECT_EQ(clockReads, 1);
     }
-    // Asked for after a newer one, a check does not even start; the same board unhindered
-    // finds its two solutions.
-    std::atomic<std::uint64_t> latest{5};
-    CheckControl control;
-    control.latest = &latest;
-    control.generation = 4;
-    EXPECT_EQ(check.run(slow, Settings{}, control).steps, 0u);
-    control.generation = 5;
-    const CheckOutcome full = check.run(slow, Settings{}, control);
-    EXPECT_EQ(full.verdict, Verdict::Multiple);
-    EXPECT_GT(full.steps, UniquenessCheck::ClockSteps);
 }
 
 } // namespace
