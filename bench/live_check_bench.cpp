@@ -1,6 +1,6 @@
 // The editor's background check per board: the examples from 5 x 5 to 40 x 25 and two of the
 // search puzzles. Its time plus the 300 ms delay after a keystroke is the wait for the verdict.
-#include "model/puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 #include "model/session.h"
 #include "search/silent_window.h"
 #include "search/uniqueness_check.h"

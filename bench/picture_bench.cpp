@@ -1,6 +1,6 @@
 // Speed of the SVG writer on the largest boards: a 100 x 100 answer and a board full of clues.
+#include "formats/svg_picture.h"
 #include "model/board.h"
-#include "model/svg_picture.h"
 
 #include <benchmark/benchmark.h>
 

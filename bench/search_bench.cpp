@@ -2,7 +2,7 @@
 // serially and on two threads, and the speed-up of two threads on the 18 x 18 puzzle.
 #include "cli/check_runner.h"
 #include "cli/check_window.h"
-#include "model/puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 #include "model/session.h"
 #include "search/search_session.h"
 

@@ -1,13 +1,13 @@
 // Fuzz target: any bytes as a puzzle file, read in every format, and as pasted text (a URL or
 // pzprv3 text). A failed read must leave the board as it was; a successful one must give a
 // sound board that the writers reproduce.
+#include "base/cp932_codec.h"
 #include "board_picture.h"
 #include "board_snapshot.h"
-#include "model/cp932_codec.h"
-#include "model/file_preview.h"
-#include "model/puzzle_reader.h"
-#include "model/puzzle_writer.h"
-#include "model/puzzlink_url.h"
+#include "formats/file_preview.h"
+#include "formats/puzzle_reader.h"
+#include "formats/puzzle_writer.h"
+#include "formats/puzzlink_url.h"
 #include "recording_window.h"
 
 #include <cstdint>

@@ -4,9 +4,9 @@
 #include "app/command_menu.h"
 #include "app/live_check.h"
 #include "app/main_dialog.h"
-#include "model/puzzle_reader.h"
-#include "model/puzzlink_url.h"
-#include "model/pzprv3_text.h"
+#include "formats/puzzle_reader.h"
+#include "formats/puzzlink_url.h"
+#include "formats/pzprv3_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -16,8 +16,8 @@
 #include "app/unsaved_changes.h"
 #include "app/view_list.h"
 #include "app/window_fit.h"
-#include "model/puzzle_reader.h"
-#include "model/puzzle_save.h"
+#include "formats/puzzle_reader.h"
+#include "formats/puzzle_save.h"
 #include "search/search_driver.h"
 #include "search/search_session.h"
 

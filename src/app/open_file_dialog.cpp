@@ -2,9 +2,9 @@
 #include "app/open_file_dialog.h"
 
 #include "app/file_dialog_panel.h"
+#include "base/file_bytes.h"
+#include "formats/file_preview.h"
 #include "model/board.h"
-#include "model/file_bytes.h"
-#include "model/file_preview.h"
 #include "model/session.h"
 
 #include <QAbstractItemView>

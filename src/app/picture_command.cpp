@@ -7,9 +7,9 @@
 #include "app/main_dialog.h"
 #include "app/picture_export.h"
 #include "app/status_text.h"
+#include "base/file_bytes.h"
+#include "base/safe_write.h"
 #include "model/board.h"
-#include "model/file_bytes.h"
-#include "model/safe_write.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // The command "画像として保存...": what to draw and how, the file to write, the write itself.
 #pragma once
 
-#include "model/svg_picture.h"
+#include "formats/svg_picture.h"
 
 #include <optional>
 #include <string>

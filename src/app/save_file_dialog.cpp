@@ -2,8 +2,8 @@
 #include "app/save_file_dialog.h"
 
 #include "app/file_dialog_panel.h"
+#include "formats/puzzle_writer.h"
 #include "model/board.h"
-#include "model/puzzle_writer.h"
 #include "model/session.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // The question asked before a modified puzzle is dropped: save it, drop it or stay.
 #include "app/unsaved_changes.h"
 
-#include "model/puzzle_save.h"
+#include "formats/puzzle_save.h"
 #include "model/session.h"
 
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // Command-line options of corvane-check.
 #pragma once
 
-#include "model/svg_picture.h"
+#include "formats/svg_picture.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,11 +1,11 @@
 // The checker's SVG pictures: naming, capture of the first solution, safe writes.
 #include "cli/check_pictures.h"
 
+#include "base/file_bytes.h"
+#include "base/safe_write.h"
 #include "cli/check_options.h"
-#include "model/file_bytes.h"
-#include "model/puzzlink_url.h"
-#include "model/safe_write.h"
-#include "model/svg_picture.h"
+#include "formats/puzzlink_url.h"
+#include "formats/svg_picture.h"
 
 #include <cerrno>
 #include <set>

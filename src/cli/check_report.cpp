@@ -1,9 +1,10 @@
 // Plain and JSON renderings of the checker's results.
 #include "cli/check_report.h"
 
+#include "base/text_scan.h"
+#include "base/utf8_text.h"
 #include "cli/varying_report.h"
 #include "model/board.h"
-#include "model/utf8_text.h"
 
 #include <cstdio>
 
@@ -147,9 +148,8 @@ std::string jsonResultHead(const std::string& file) {
         // The name shown is only readable; the bytes let a script open the file.
         head += ",\"file_bytes\":\"";
         for (unsigned char c : file) {
-            constexpr char Digits[] = "0123456789abcdef";
-            head += Digits[c >> 4];
-            head += Digits[c & 0xF];
+            head += hexDigit(c >> 4);
+            head += hexDigit(c & 0xF);
         }
         head += '"';
     }

@@ -3,10 +3,10 @@
 
 #include "cli/check_options.h"
 #include "cli/check_window.h"
+#include "formats/puzzle_reader.h"
+#include "formats/puzzlink_url.h"
+#include "formats/pzprv3_text.h"
 #include "model/board.h"
-#include "model/puzzle_reader.h"
-#include "model/puzzlink_url.h"
-#include "model/pzprv3_text.h"
 #include "model/session.h"
 #include "search/search_session.h"
 

@@ -100,6 +100,25 @@ inline constexpr auto blockCount =
 inline constexpr int CachePad = 32;
 
 /// The whole engine state. Large (several MiB): owners allocate it on the heap.
+///
+/// The search undoes its steps by rewinding the trail, and replay (a search thread rebuilding
+/// the root of a subtree, SubtreeWalker) rewinds to the root's mark. Every field belongs to
+/// one of four groups, by what brings it back:
+/// - fixed: written by initEngine, only read by the search: cellClue, diagonalLeft,
+///   diagonalRight, uturnBound, endHome, engineWidth, engineHeight, lastRowBase, pairCount
+///   (and the padding between the cell arrays);
+/// - trailed: every change pushes a record that undoRecord reverses: cellOwner, cellLinks,
+///   endHead, pairJoined, and the trail itself (trail, trailTop);
+/// - untrailed: the trail does NOT restore them: endPending, consistent, scanCell,
+///   lastChoice, joinSeen, which the search sets again after each rewind and replay saves
+///   at the root and puts back (SubtreeWalker's RootMark and rewindToRoot); conflictCode
+///   (with conflictCells) and workCount (with workList), which every step resets before use;
+/// - scratch: touchList, touchCount, bothSeen, bothSeenCount, endSeen, cleared by each region
+///   walk; callDepth, back to 0 between steps; maxCallDepth, a measurement since set-up.
+/// copySearchState copies every field but touchList and bothSeen. A new untrailed field must
+/// go into copySearchState and RootMark as well, or replay starts subtrees from a wrong
+/// state; the byte counts of the groups below list every field and stop the build until a
+/// new field is placed in a group.
 struct Engine {
     // Cell arrays, indexed by cell = row * 128 + column.
     // The cell arrays are 64 KiB each, so the same cell of each would fall into the same
@@ -152,6 +171,30 @@ struct Engine {
     int callDepth = 0;
     int maxCallDepth = 0;
 };
+
+// Bytes of the fields of Engine by group (see Engine). Every field is a whole number of ints
+// and int-aligned, so the four add up to sizeof(Engine) exactly when every field is listed.
+inline constexpr std::size_t EngineFixedBytes =
+    sizeof(Engine::cellClue) + sizeof(Engine::pad1) + sizeof(Engine::pad2) + sizeof(Engine::pad3) +
+    sizeof(Engine::diagonalLeft) + sizeof(Engine::pad4) + sizeof(Engine::diagonalRight) +
+    sizeof(Engine::pad5) + sizeof(Engine::uturnBound) + sizeof(Engine::endHome) +
+    sizeof(Engine::engineWidth) + sizeof(Engine::engineHeight) + sizeof(Engine::lastRowBase) +
+    sizeof(Engine::pairCount);
+inline constexpr std::size_t EngineTrailedBytes =
+    sizeof(Engine::cellOwner) + sizeof(Engine::cellLinks) + sizeof(Engine::endHead) +
+    sizeof(Engine::pairJoined) + sizeof(Engine::trail) + sizeof(Engine::trailTop);
+inline constexpr std::size_t EngineUntrailedBytes =
+    sizeof(Engine::endPending) + sizeof(Engine::consistent) + sizeof(Engine::scanCell) +
+    sizeof(Engine::lastChoice) + sizeof(Engine::joinSeen) + sizeof(Engine::conflictCode) +
+    sizeof(Engine::conflictCells) + sizeof(Engine::workList) + sizeof(Engine::workCount);
+inline constexpr std::size_t EngineScratchBytes =
+    sizeof(Engine::touchList) + sizeof(Engine::touchCount) + sizeof(Engine::bothSeen) +
+    sizeof(Engine::bothSeenCount) + sizeof(Engine::endSeen) + sizeof(Engine::callDepth) +
+    sizeof(Engine::maxCallDepth);
+static_assert(sizeof(Engine) ==
+                  EngineFixedBytes + EngineTrailedBytes + EngineUntrailedBytes + EngineScratchBytes,
+              "a field of Engine is in no group: list it in one, and if the trail does not "
+              "restore it, copy it in copySearchState and keep it in SubtreeWalker's RootMark");
 
 // ---- Set-up (engine_setup.cpp) ----
 

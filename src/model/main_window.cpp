@@ -1,7 +1,7 @@
 // Helpers shared by every implementation of the main-window operations.
 #include "model/main_window.h"
 
-#include "model/decimal.h"
+#include "base/decimal.h"
 
 namespace corvane {
 

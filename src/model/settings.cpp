@@ -1,7 +1,7 @@
 // Reading, repairing and writing the settings file.
 #include "model/settings.h"
 
-#include "model/ini_file.h"
+#include "base/ini_file.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

@@ -74,6 +74,37 @@ std::size_t bytesOf(const Found& found) {
 } // namespace
 
 /// Everything the threads share, and the owner's side of the merge.
+///
+/// Who may touch what (the owner is the thread that made the search and calls its members):
+/// - Fixed before the threads start, then only read: session and search (the owner's, which
+///   the threads never touch: SearchThreads roots every walker from `search` before a body
+///   runs, and only merge, on the owner's thread, changes them afterwards), options,
+///   answersNeeded, oneByOne, the workers vector and threads.
+/// - Each Worker belongs to its thread: walker, prefix and answer are touched by that thread
+///   only; its `shallowest` is written by that thread only and read by all.
+/// - `mutex` guards tasks (the map and every Task in it but `steps`), pending, running, idle,
+///   stepping, buffered, cancelled, paused, publishTask, publishTarget and published; the two
+///   condition variables are waited on with it. Every decision that changes what a thread
+///   does (take a task, give work away, stand still, stop, copy its engine) is made under it.
+/// - Atomics read without the lock, all relaxed, each only a hint whose staleness costs time,
+///   never a result:
+///   - attention: written under the lock (updateAttention), read by every thread between two
+///     steps to decide whether to take the lock; under the lock it re-reads the fields the bit
+///     stands for, so a stale set bit costs one needless lock and a missed one is seen a step
+///     later (pause waits for `stepping` to reach 0, not for the bit to be seen).
+///   - Worker::shallowest: picks the thread that gives work away; a stale value can make two
+///     threads give (a spare task more) or none for a step, and serveWhileLocked checks under
+///     the lock whether a task is still wanted. Where the work is cut never changes the merged
+///     result, which follows the serial order of the prefixes.
+///   - Task::steps: written by its thread after every step, summed for the live step count;
+///     the last store is made under the lock before the task is marked Done, so merge adds the
+///     final count of every merged task.
+///   - answersWanted: cleared by merge once no later answer can be kept and never set again;
+///     a thread that still sees it set only builds an answer that the merge does not use.
+/// - The owner's side (mergedSteps, outcome, batch) is touched on the owner's thread only.
+/// - publishEarliest hands the owner's engine to a thread under the lock and waits on
+///   `progress` until the copy is done, so the copy and the owner's later reads are ordered
+///   by the lock.
 struct ParallelSearch::Shared {
     struct Worker {
         SubtreeWalker* walker = nullptr;
@@ -110,15 +141,17 @@ struct ParallelSearch::Shared {
     /// True when `w` has the open choice nearest the root of all threads.
     bool shallowestDonor(Worker& w);
 
+    // Fixed before the threads start, but for answersWanted.
     Session& session;
     SearchSession& search;
     const ParallelOptions options;
     const bool answersNeeded;              // answers are built for the observer or the list
     const bool oneByOne;                   // solutions reach the merge one by one
-    std::atomic<bool> answersWanted{true}; // cleared once no later answer can be used
+    std::atomic<bool> answersWanted{true}; // cleared once no later answer can be used; no lock
     std::vector<std::unique_ptr<Worker>> workers;
     SearchThreads* threads = nullptr; // the session's threads, while they run this search
 
+    // Guarded by `mutex`, but for `attention`.
     std::mutex mutex;
     std::condition_variable workChanged; // threads wait here
     std::condition_variable progress;    // the owner waits here
@@ -133,7 +166,7 @@ struct ParallelSearch::Shared {
     const Task* publishTask = nullptr; // the subtree whose engine the owner asked for
     Engine* publishTarget = nullptr;
     bool published = false;
-    std::atomic<unsigned> attention{0};
+    std::atomic<unsigned> attention{0}; // written under the lock, read without it
 
     // The owner's side.
     std::uint64_t mergedSteps = 0; // steps of the merged subtrees

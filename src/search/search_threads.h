@@ -40,6 +40,10 @@ class SearchThreads {
     };
     void serve(Slot& slot);
 
+    // `mutex_` guards every slot's `job`, busy_ and stopping_. slots_, body_ and the walkers
+    // change only in run, on the owner's thread, while no body runs (the last run was waited
+    // for and every thread waits on workGiven_); a thread reaches body_ and its walker only
+    // through the job it takes under the lock after run has set them.
     std::mutex mutex_;
     std::condition_variable workGiven_;
     std::condition_variable workDone_;

@@ -65,7 +65,8 @@ class SubtreeWalker {
     const Engine& engine() const { return search_->engine; }
 
   private:
-    /// The root's bookkeeping, which rewinding the trail to the root mark does not restore.
+    /// The root's bookkeeping, which rewinding the trail to the root mark does not restore:
+    /// the untrailed fields of Engine that a step does not clear itself (see Engine).
     struct RootMark {
         int trailTop = 0;
         std::array<int, EndSlots> endPending{};

@@ -3,8 +3,8 @@
 #include "app/command_menu.h"
 #include "app/main_dialog.h"
 #include "board_picture.h"
+#include "formats/puzzlink_url.h"
 #include "gui_support.h"
-#include "model/puzzlink_url.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -5,10 +5,10 @@
 
 #include "board_picture.h"
 #include "file_dialog_driver.h"
+#include "formats/puzzle_reader.h"
+#include "formats/puzzle_save.h"
+#include "formats/puzzle_writer.h"
 #include "modal_script.h"
-#include "model/puzzle_reader.h"
-#include "model/puzzle_save.h"
-#include "model/puzzle_writer.h"
 #include "model/session.h"
 #include "recording_window.h"
 

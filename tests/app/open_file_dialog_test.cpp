@@ -1,9 +1,9 @@
 // The open dialog: format list, preview of the selected entry, confirmation and cancel.
 #include "app/open_file_dialog.h"
 
+#include "base/cp932_codec.h"
 #include "file_dialog_driver.h"
 #include "modal_script.h"
-#include "model/cp932_codec.h"
 #include "model/session.h"
 #include "recording_window.h"
 

@@ -3,7 +3,7 @@
 #include "app/picture_export.h"
 
 #include "board_picture.h"
-#include "model/svg_picture.h"
+#include "formats/svg_picture.h"
 
 #include <QImage>
 #include <QMap>

@@ -1,10 +1,10 @@
 // The title and author: shown in the window title, edited from Ctrl+I, read back from a file.
 #include "app/board_view.h"
 #include "app/main_dialog.h"
+#include "base/cp932_codec.h"
+#include "formats/puzzle_reader.h"
+#include "formats/puzzle_writer.h"
 #include "modal_script.h"
-#include "model/cp932_codec.h"
-#include "model/puzzle_reader.h"
-#include "model/puzzle_writer.h"
 #include "recording_window.h"
 #include "temp_dir.h"
 

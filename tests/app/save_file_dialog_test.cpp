@@ -4,8 +4,8 @@
 
 #include "board_picture.h"
 #include "file_dialog_driver.h"
+#include "formats/puzzle_writer.h"
 #include "modal_script.h"
-#include "model/puzzle_writer.h"
 #include "model/session.h"
 #include "recording_window.h"
 

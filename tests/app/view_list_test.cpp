@@ -2,8 +2,8 @@
 #include "app/board_view.h"
 #include "app/main_dialog.h"
 #include "board_picture.h"
+#include "formats/puzzle_save.h"
 #include "gui_support.h"
-#include "model/puzzle_save.h"
 #include "search/search_driver.h"
 #include "search/search_session.h"
 

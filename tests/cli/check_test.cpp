@@ -1,13 +1,13 @@
 // corvane-check: command line, reports, exit status, answers streamed in file order.
+#include "base/utf8_text.h"
 #include "cli/check_main.h"
 #include "cli/check_options.h"
 #include "cli/check_pictures.h"
 #include "cli/check_runner.h"
 #include "cli/check_sources.h"
 #include "cli/check_window.h"
-#include "model/puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 #include "model/session.h"
-#include "model/utf8_text.h"
 #include "model/version.h"
 #include "search/search_session.h"
 

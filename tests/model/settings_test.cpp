@@ -1,5 +1,5 @@
 // Settings: defaults, acceptance at start-up and the rewrite rules of the settings file.
-#include "model/ini_file.h"
+#include "base/ini_file.h"
 #include "model/settings.h"
 #include "temp_dir.h"
 

@@ -1,7 +1,7 @@
 // The driver with the recording window: slices, pauses, resume, debug stop step, quitting.
 #include "search_run.h"
 
-#include "model/puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 #include "search/parallel_driver.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "search_run.h"
 
-#include "model/puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 #include "search/parallel_driver.h"
 #include "search/preparation.h"
 

@@ -1,6 +1,6 @@
 // The background check's verdicts, its stop between two steps and its time budget.
 #include "board_picture.h"
-#include "model/puzzle_reader.h"
+#include "formats/puzzle_reader.h"
 #include "model/session.h"
 #include "recording_window.h"
 #include "search/uniqueness_check.h"
