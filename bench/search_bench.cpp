@@ -98,8 +98,14 @@ void registerPuzzles() {
 
 } // namespace
 
+namespace corvane {
+/// Registers the benchmarks of the every-cell puzzles (every_cell_bench.cpp).
+void registerEveryCellPuzzles();
+} // namespace corvane
+
 int main(int argc, char** argv) {
     registerPuzzles();
+    corvane::registerEveryCellPuzzles();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

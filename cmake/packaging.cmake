@@ -1,9 +1,7 @@
 # The Debian package of the installed tree: run `cpack -G DEB` in the build folder.
-set(CORVANE_MAINTAINER "Corvane maintainers <maintainers@corvane.invalid>"
-    CACHE STRING "Maintainer named in the Debian package")
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME corvane)
+set(CPACK_PACKAGE_VERSION "${CORVANE_VERSION}")
 set(CPACK_PACKAGE_VENDOR Corvane)
 set(CPACK_PACKAGE_CONTACT "${CORVANE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "authoring tool for pair-path puzzles that counts solutions")
@@ -17,7 +15,9 @@ The interface is Japanese.
 .
 The package holds the Qt 6 desktop program corvane and the command
 corvane-check, which checks many puzzle files without a window.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The prefix the programs were built for (the settings rule and the desktop entry's Exec
+# depend on it): scripts/package.sh configures /usr.
+set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

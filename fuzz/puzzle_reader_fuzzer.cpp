@@ -43,6 +43,15 @@ void writeFile(const fs::path& path, const std::string& bytes) {
     out << bytes;
 }
 
+/// A successful load shows no box, but for one information box when it left out lines that
+/// form no answer.
+bool quietSuccess(const testing::RecordingWindow& window) {
+    if (window.boxes.empty()) return true;
+    const std::string dropped = "解答データを読み込めなかったため、問題だけを読み込みました。\n";
+    return window.boxes.size() == 1 && window.boxes[0].icon == MessageIcon::Information &&
+           window.boxes[0].text.compare(0, dropped.size(), dropped) == 0;
+}
+
 /// A board with clues, an answer, info fields and a search state, as a load would meet it.
 void prepareSession(Session& session, testing::RecordingWindow& window, const std::string& path) {
     testing::setBoardPicture(session.board, {"1 . 2", ". 3 .", "2 . 1"});
@@ -105,7 +114,7 @@ void checkTextLoad(const std::string& text) {
         check(testing::BoardSnapshot(session, window) == before, "failed text leaves the board");
         return;
     }
-    check(window.boxes.empty(), "no message on text success");
+    check(quietSuccess(window), "no message on text success");
     checkSoundBoard(session, window);
     check(session.board.currentFilePath.empty(), "read text names no file");
     const Board first = session.board;
@@ -128,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         prepareSession(session, window, input.string());
         const testing::BoardSnapshot before(session, window);
         if (loadPuzzleFile(session, format)) {
-            check(window.boxes.empty(), "no message on success");
+            check(quietSuccess(window), "no message on success");
             checkSoundBoard(session, window);
             checkRoundTrip(scratch.path, format);
         } else {

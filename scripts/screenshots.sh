@@ -8,7 +8,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
-corvane_install_deps
+corvane_install_deps build run screens
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 cmake -S "$root" -B "$root/build" -G Ninja -DCORVANE_GUI=ON >/dev/null

@@ -54,10 +54,13 @@ void LiveCheck::suspend() {
     ++suspended_;
     delay_.stop();
     cancelRunning();
-    // An unfinished check is dropped (the real search answers instead); a verdict found
-    // before stays, as the board cannot change meanwhile without a new check.
-    const bool dropped = shown_ == Verdict::Checking && !changedWhileSuspended_;
-    if (dropped) shown_ = Verdict::Cancelled;
+    // The real search takes the panel over: the verdict and the tint are put away (the
+    // search answers instead) until the next change.
+    const bool dropped = shown_ != Verdict::Cancelled && !changedWhileSuspended_;
+    if (dropped) {
+        shown_ = Verdict::Cancelled;
+        outcome_ = CheckOutcome{};
+    }
     {
         std::unique_lock lock(mutex_);
         idle_.wait(lock, [this] { return !busy_ && !requested_; });

@@ -55,8 +55,9 @@ class LiveCheck : public QObject {
     /// "確認中…", the tint goes, a running check is cancelled at once and a new one starts
     /// after the delay.
     void boardChanged();
-    /// A real search is about to run: cancels the check and waits until the thread stands
-    /// still. Changes seen until resume() are checked then. Calls nest.
+    /// A real search is about to run: cancels the check, waits until the thread stands still
+    /// and puts the verdict and the tint away. Changes seen until resume() are checked then.
+    /// Calls nest.
     void suspend();
     /// The real search returned (over, paused or refused).
     void resume();

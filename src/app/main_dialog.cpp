@@ -45,8 +45,8 @@ constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 20;
 constexpr int StatusPanelHeight = 120;
 constexpr int StatusPanelMaxHeight = 130; // down to the debug field's top edge
-constexpr int ColumnHeight = 388; // client height the column needs: the last field ends
-                                  // at y 378
+constexpr int ColumnHeight = 388;         // client height the column needs: the last field ends
+                                          // at y 378
 // With the background check's verdict (never shown in debug mode): down to the column's end.
 constexpr int StatusPanelMaxHeightLive = 150;
 
@@ -183,9 +183,9 @@ void MainDialog::refreshControls(bool repaintNow) {
 
 void MainDialog::updateStatusPanel() {
     const QString verdict = liveCheck_->statusLines(*statusPanel_);
-    statusPanel_->setText(qs(statusText(session_.status, session_.board.solutions.size(),
-                                        viewList_->varyingCount())) +
-                          verdict);
+    statusPanel_->setText(
+        qs(statusText(session_.status, session_.board.solutions.size(), viewList_->varyingCount(),
+                      session_.settings.fillAllCells != 0, verdict.toStdString())));
     statusPanel_->setToolTip(qs(liveCheck_->toolTip()));
     fitStatusPanel(*statusPanel_, !verdict.isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "app/main_dialog.h"
 #include "app/picture_command.h"
 #include "app/puzzle_info_dialog.h"
+#include "app/rule_command.h"
 
 namespace corvane {
 
@@ -15,6 +16,8 @@ void installMenuCommands(MainDialog& window, CommandMenu& menu) {
     installPictureCommand(window, menu);
     menu.addSeparator();
     installPuzzleInfoCommand(window, menu);
+    menu.addSeparator();
+    installRuleCommand(window, menu);
 }
 
 } // namespace corvane

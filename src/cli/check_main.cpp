@@ -53,6 +53,9 @@ void checkOne(Shared& shared, std::size_t index) {
     const unsigned threads = searchThreadsForFile(shared.jobs, o.files.size(), index);
     const CheckResult result = checkSource(file, o, printer, threads, pictures.boardObserver());
     shared.pictures->finish(pictures, firstSolution(result));
+    if (!result.warning.empty())
+        std::fprintf(shared.err, "corvane-check: %s: warning: %s\n", file.c_str(),
+                     result.warning.c_str());
     if (!result.reason.empty())
         std::fprintf(shared.err, "corvane-check: %s: %s\n", file.c_str(), result.reason.c_str());
     (*shared.statuses)[index] = result.status;

@@ -87,7 +87,7 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
         }
         if (name != "--format" && name != "--direction" && name != "--limit" && name != "-j" &&
             name != "--jobs" && name != "--svg" && name != "--cell" && name != "--urls" &&
-            name != "--emit")
+            name != "--emit" && name != "--rule")
             return {std::nullopt, "unknown option " + arg};
         if (!haveValue) {
             if (i + 1 >= args.size()) return {std::nullopt, "option " + name + " needs a value"};
@@ -114,6 +114,9 @@ ParsedOptions parseCheckOptions(const std::vector<std::string>& args) {
                 o.emitPzprv3 = true;
             else
                 ok = false;
+        } else if (name == "--rule") {
+            ok = value == "standard" || value == "fill";
+            o.fillRule = value == "fill";
         } else if (name == "--limit") {
             const auto n = parseCount(value);
             ok = n.has_value();
@@ -142,6 +145,8 @@ std::string checkUsage() {
            "  --emit url|pzprv3           add the puzzle's URL, or the pzprv3 text of its first\n"
            "                              solution (the puzzle alone without one), to reports\n"
            "  --direction auto|1022..1029 search direction (default auto: the recommended one)\n"
+           "  --rule standard|fill        what counts as a solution (default standard; fill:\n"
+           "                              every cell must lie on a path)\n"
            "  --limit N                   stop once N solutions are found (default 0: exhaust)\n"
            "  --solutions                 print every solution as it is found (JSON: and the\n"
            "                              grid of varying cells)\n"

@@ -15,6 +15,7 @@ struct CheckOptions {
     int format = 3;          // PuzzleFormat to read with; 3 recognises it automatically
     int direction = 0;       // direction id 1022..1029, or 0 for the recommended one
     std::uint64_t limit = 0; // stop once this many solutions are found; 0 = exhaust
+    bool fillRule = false;   // --rule fill: a solution must put every cell on a path
     bool solutions = false;  // print every solution as it is found
     bool json = false;       // one JSON object per file per line
     unsigned jobs = 0;       // threads in all, shared by the files checked at once; 0 = cores
@@ -22,8 +23,8 @@ struct CheckOptions {
     bool version = false;    // print the program's version and do nothing else
     std::string svgDir;      // folder for SVG pictures of each puzzle and its first solution
     int cellSize = PictureOptions::DefaultCellSize; // pixels per cell of the pictures
-    bool emitUrl = false;    // add the puzzle's puzz.link URL to each report
-    bool emitPzprv3 = false; // add the pzprv3 text of the first solution to each report
+    bool emitUrl = false;                           // add the puzzle's puzz.link URL to each report
+    bool emitPzprv3 = false;           // add the pzprv3 text of the first solution to each report
     std::vector<std::string> files;    // puzzle files and URLs, in the order named
     std::vector<std::string> urlLists; // files of one URL per line ("-" = standard input)
 };

@@ -94,6 +94,7 @@ std::string plainResult(const CheckResult& r) {
     std::string out = r.file + ": " + r.message + "\n";
     out += "  steps " + std::to_string(r.steps) + ", " + std::to_string(r.elapsedMs) + " ms";
     if (r.direction != 0) out += ", direction " + std::to_string(r.direction);
+    if (r.fillRule) out += ", rule fill";
     out += "\n" + plainVarying(r.varying);
     if (r.url.requested) out += "  url " + r.url.text.value_or("(none)") + "\n";
     if (r.pzprv3.requested) out += r.pzprv3.text.value_or("  pzprv3 (none)\n");
@@ -163,6 +164,7 @@ std::string jsonResultTail(const CheckResult& r, bool withVaryingGrid) {
            ",\"steps\":" + std::to_string(r.steps) +
            ",\"elapsed_ms\":" + std::to_string(r.elapsedMs) +
            ",\"direction\":" + std::to_string(r.direction) +
+           ",\"rule\":" + (r.fillRule ? "\"fill\"" : "\"standard\"") +
            jsonVarying(r.varying, withVaryingGrid) + jsonEmitted("url", r.url) +
            jsonEmitted("pzprv3", r.pzprv3) + "}\n";
 }

@@ -35,12 +35,14 @@ struct CheckResult {
     CheckStatus status = CheckStatus::LoadFailed;
     std::string message;         // the result or error box text, or the limit notice
     std::string reason;          // why a read failed (for the error output); "" otherwise
+    std::string warning;         // what a read took otherwise than written (error output)
     EmittedText url;             // the puzzle's puzz.link URL
     EmittedText pzprv3;          // pzprv3 text of the first solution, or of the puzzle alone
     std::uint64_t solutions = 0; // solutions found
     std::uint64_t steps = 0;     // stepCount when the search ended
     std::uint64_t elapsedMs = 0; // search time in milliseconds
     int direction = 0;           // direction id searched; 0 when no search ran
+    bool fillRule = false;       // judged under the every-cell rule
     VaryingCells varying;        // where the solutions found part
 };
 

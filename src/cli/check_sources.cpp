@@ -66,13 +66,14 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
     CheckWindow window(options.direction);
     Session session(window, nullptr); // no settings store: nothing is written
     session.settings.directAutoSelect = options.direction == 0 ? 1 : 0;
-    std::string reason;
+    session.settings.fillAllCells = options.fillRule ? 1 : 0;
+    std::string reason, warning;
     bool read;
     if (looksLikePuzzleUrl(source)) {
-        read = loadPuzzleText(session, source, &reason);
+        read = loadPuzzleUrl(session, source, &reason, &warning);
     } else {
         session.board.currentFilePath = source;
-        read = loadPuzzleFile(session, options.format, &reason);
+        read = loadPuzzleFile(session, options.format, &reason, &warning);
     }
     if (read && loaded) loaded(session.board);
 
@@ -86,6 +87,8 @@ CheckResult checkSource(const std::string& source, const CheckOptions& options,
         result.reason = reason;
     }
     result.file = source;
+    result.fillRule = options.fillRule;
+    result.warning = warning;
     result.url.requested = options.emitUrl;
     result.pzprv3.requested = options.emitPzprv3;
     if (read && options.emitUrl) result.url.text = puzzlinkUrl(session.board);

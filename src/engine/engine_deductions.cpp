@@ -243,6 +243,8 @@ int deduceEmptyCell(Engine& engine, int u) {
 }
 
 int makeBlank(Engine& engine, int u) {
+    // Under the every-cell rule a cell that must stay empty ends the branch.
+    if (engine.fillAllCells) return reportConflict(engine, 1, u);
     engine.cellOwner[u] = Blank;
     pushRecord(engine, CellBlank, u);
     return finishBlank(engine, u);

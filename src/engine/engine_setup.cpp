@@ -78,6 +78,12 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
     engine.bothSeenCount = 0;
     engine.callDepth = 0;
     engine.maxCallDepth = 0;
+    engine.fillStamp = 0;
+    engine.fillSeen.fill(0);
+    engine.fillHeadStamp.fill(0);
+    engine.fillRegionStamp = 0;
+    engine.passFirstRegion = 1;
+    engine.fillEndRegion.fill(0);
 
     engine.workCount = 0;
     for (int y = 1; y <= height; ++y)
@@ -97,6 +103,7 @@ int propagateClues(Engine& engine) {
     }
     if (!workListPass(engine) || !engine.consistent) return 0;
     if (!checkRegions(engine) || !engine.consistent) return 0;
+    if (engine.fillAllCells && !checkAllFilledRegions(engine)) return 0;
     return 1;
 }
 
@@ -116,6 +123,7 @@ void copySearchState(Engine& to, const Engine& from) {
     to.engineHeight = from.engineHeight;
     to.lastRowBase = from.lastRowBase;
     to.pairCount = from.pairCount;
+    to.fillAllCells = from.fillAllCells;
     // Every rule stays inside the board and its rim: rows 0 to engineHeight + 1.
     const int cells = (from.engineHeight + 2) * RowStride;
     copyFront(to.cellClue, from.cellClue, cells);
@@ -143,6 +151,13 @@ void copySearchState(Engine& to, const Engine& from) {
     to.endSeen = from.endSeen;
     to.callDepth = from.callDepth;
     to.maxCallDepth = from.maxCallDepth;
+    // The every-cell test compares stamps before it writes them: start its scratch afresh.
+    to.fillStamp = 0;
+    std::fill_n(to.fillSeen.begin(), cells, 0u);
+    to.fillHeadStamp.fill(0);
+    to.fillRegionStamp = 0;
+    to.passFirstRegion = 1;
+    to.fillEndRegion.fill(0);
 }
 
 } // namespace corvane

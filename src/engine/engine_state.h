@@ -25,6 +25,11 @@ inline constexpr int PairSlots = 256;   // entries of the per-pair arrays
 inline constexpr int TrailCapacity = 6 * CellCount;
 /// Work-list entries one search step can append; see appendWork for the bound.
 inline constexpr int WorkListCapacity = 32 * CellCount;
+/// Cells of one region the every-cell test floods at most after a step before it leaves the
+/// region untested: a large region rarely fails the test (many pairs border it), and
+/// flooding the board's main region at every step would cost more than the test saves. On
+/// generated puzzles of 6 x 6 to 20 x 20 cells no step was saved by a larger limit.
+inline constexpr int FillFloodLimit = 256;
 /// Entries of the region walk's touch list: a walk passes each (cell, heading) state at
 /// most once and counts at most one touch per state.
 inline constexpr int TouchCapacity = 4 * CellCount;
@@ -104,9 +109,10 @@ inline constexpr int CachePad = 32;
 /// The search undoes its steps by rewinding the trail, and replay (a search thread rebuilding
 /// the root of a subtree, SubtreeWalker) rewinds to the root's mark. Every field belongs to
 /// one of four groups, by what brings it back:
-/// - fixed: written by initEngine, only read by the search: cellClue, diagonalLeft,
-///   diagonalRight, uturnBound, endHome, engineWidth, engineHeight, lastRowBase, pairCount
-///   (and the padding between the cell arrays);
+/// - fixed: written by initEngine (fillAllCells by the preparation right after it), only read
+///   by the search: cellClue, diagonalLeft, diagonalRight, uturnBound, endHome, engineWidth,
+///   engineHeight, lastRowBase, pairCount, fillAllCells (and the padding between the cell
+///   arrays);
 /// - trailed: every change pushes a record that undoRecord reverses: cellOwner, cellLinks,
 ///   endHead, pairJoined, and the trail itself (trail, trailTop);
 /// - untrailed: the trail does NOT restore them: endPending, consistent, scanCell,
@@ -114,8 +120,10 @@ inline constexpr int CachePad = 32;
 ///   at the root and puts back (SubtreeWalker's RootMark and rewindToRoot); conflictCode
 ///   (with conflictCells) and workCount (with workList), which every step resets before use;
 /// - scratch: touchList, touchCount, bothSeen, bothSeenCount, endSeen, cleared by each region
-///   walk; callDepth, back to 0 between steps; maxCallDepth, a measurement since set-up.
-/// copySearchState copies every field but touchList and bothSeen. A new untrailed field must
+///   walk; the fill* fields and passFirstRegion of the every-cell test, numbered afresh by
+///   every pass; callDepth, back to 0 between steps; maxCallDepth, a measurement since set-up.
+/// copySearchState copies every field but touchList and bothSeen, and starts the every-cell
+/// test's numbering afresh. A new untrailed field must
 /// go into copySearchState and RootMark as well, or replay starts subtrees from a wrong
 /// state; the byte counts of the groups below list every field and stop the build until a
 /// new field is placed in a group.
@@ -166,6 +174,21 @@ struct Engine {
     int bothSeenCount = 0;
     std::array<std::uint8_t, EndSlots> endSeen;
 
+    // The every-cell rule: fixed at set-up, before the search starts.
+    int fillAllCells = 0; // non-zero: no cell may stay empty (Blank is a contradiction)
+    // Scratch of the every-cell region test. Each pass over the regions and each region gets
+    // a new number, so nothing is cleared per pass: a cell belongs to the current pass when
+    // its number is at least passFirstRegion, an end's head to a region when it holds its
+    // number, a walked head cell is valid when its stamp is the pass number.
+    std::uint32_t fillStamp = 0;                       // current pass
+    std::uint32_t fillRegionStamp = 0;                 // last region number given out
+    std::uint32_t passFirstRegion = 1;                 // first region number of the pass
+    std::array<std::uint32_t, CellCount> fillSeen;     // region that last flooded a cell
+    std::array<int, CellCount> fillStack;              // cells still to flood
+    std::array<std::uint32_t, EndSlots> fillHeadStamp; // pass in which fillHeadCell is valid
+    std::array<int, EndSlots> fillHeadCell;            // head cell during the trail walk
+    std::array<std::uint32_t, EndSlots> fillEndRegion; // region that last saw an end's head
+
     // Nesting of the recursive rules (advanceEnd, followChain, corner rules), for the
     // stack bound; maxCallDepth keeps the deepest nesting seen since set-up.
     int callDepth = 0;
@@ -179,7 +202,7 @@ inline constexpr std::size_t EngineFixedBytes =
     sizeof(Engine::diagonalLeft) + sizeof(Engine::pad4) + sizeof(Engine::diagonalRight) +
     sizeof(Engine::pad5) + sizeof(Engine::uturnBound) + sizeof(Engine::endHome) +
     sizeof(Engine::engineWidth) + sizeof(Engine::engineHeight) + sizeof(Engine::lastRowBase) +
-    sizeof(Engine::pairCount);
+    sizeof(Engine::pairCount) + sizeof(Engine::fillAllCells);
 inline constexpr std::size_t EngineTrailedBytes =
     sizeof(Engine::cellOwner) + sizeof(Engine::cellLinks) + sizeof(Engine::endHead) +
     sizeof(Engine::pairJoined) + sizeof(Engine::trail) + sizeof(Engine::trailTop);
@@ -189,8 +212,10 @@ inline constexpr std::size_t EngineUntrailedBytes =
     sizeof(Engine::conflictCells) + sizeof(Engine::workList) + sizeof(Engine::workCount);
 inline constexpr std::size_t EngineScratchBytes =
     sizeof(Engine::touchList) + sizeof(Engine::touchCount) + sizeof(Engine::bothSeen) +
-    sizeof(Engine::bothSeenCount) + sizeof(Engine::endSeen) + sizeof(Engine::callDepth) +
-    sizeof(Engine::maxCallDepth);
+    sizeof(Engine::bothSeenCount) + sizeof(Engine::endSeen) + sizeof(Engine::fillStamp) +
+    sizeof(Engine::fillRegionStamp) + sizeof(Engine::passFirstRegion) + sizeof(Engine::fillSeen) +
+    sizeof(Engine::fillStack) + sizeof(Engine::fillHeadStamp) + sizeof(Engine::fillHeadCell) +
+    sizeof(Engine::fillEndRegion) + sizeof(Engine::callDepth) + sizeof(Engine::maxCallDepth);
 static_assert(sizeof(Engine) ==
                   EngineFixedBytes + EngineTrailedBytes + EngineUntrailedBytes + EngineScratchBytes,
               "a field of Engine is in no group: list it in one, and if the trail does not "
@@ -210,9 +235,10 @@ void initEngine(Engine& engine, const std::array<int, CellCount>& clues, int wid
 int propagateClues(Engine& engine);
 
 /// Copies the state a search reads and the live picture shows from `from` into `to`: sizes,
-/// the cell arrays of the board and its rim rows, the end and pair arrays, the trail in use,
-/// the work list in use and the bookkeeping. The cells below the rim row and the region
-/// walk's scratch lists, which the search never reads before writing, are left as they are.
+/// the rule, the cell arrays of the board and its rim rows, the end and pair arrays, the trail
+/// in use, the work list in use and the bookkeeping; the every-cell test's scratch starts
+/// afresh. The cells below the rim row and the region walk's scratch lists, which the search
+/// never reads before writing, are left as they are.
 void copySearchState(Engine& to, const Engine& from);
 
 // ---- Trail (engine_trail.cpp) ----
@@ -317,6 +343,13 @@ int finishBlank(Engine& engine, int u);
 int checkRegions(Engine& engine);
 /// Follows the border of the region of undecided cells containing start; 1 or 0.
 int walkRegion(Engine& engine, int start, int heading);
+/// The every-cell rule's test of the regions of undecided cells next to a change recorded at
+/// trail index `from` or later: each must be bordered by both heads of a pair that can still
+/// fill it (colour balance), and each of its cells must be able to take two links. Regions of
+/// more than FillFloodLimit cells are left untested. 1, or 0 with conflict 1.
+int checkFilledRegions(Engine& engine, int from);
+/// The same test for every region of the board, whatever its size.
+int checkAllFilledRegions(Engine& engine);
 /// Fills uturnBound for every board cell.
 void computeUturnBounds(Engine& engine);
 /// Fills diagonalLeft and diagonalRight from the clue cells.

@@ -171,22 +171,26 @@ PathResult<std::vector<int>> answerFromLinks(const std::vector<int>& clues,
                                              const CellLinks& links) {
     const PathGrid grid(links.width(), links.height(), clues);
     if (clues.size() != grid.size()) return PathFailure{"the lines do not fit the board"};
-    // Every fault of a single cell first, so that the paths below only meet ends at clues.
+    // Every fault of a single cell first, so that the paths below only meet ends at clues:
+    // what is wrong with the lines themselves (work in progress leaves many clues without a
+    // line, which says little), then clues without their one line.
     std::array<int, 4> joined{};
     for (int cell = 0; cell < static_cast<int>(grid.size()); ++cell) {
-        const int clue = grid.value(cell);
         const int lines = links.linked(grid, cell, joined);
-        const std::string where = grid.name(cell);
+        if (lines == 3) return PathFailure{"lines branch at " + grid.name(cell)};
+        if (lines == 4) return PathFailure{"lines cross at " + grid.name(cell)};
+        if (grid.value(cell) == 0 && lines == 1)
+            return PathFailure{"a line ends at " + grid.name(cell) + " without a clue"};
+        if (grid.value(cell) > 0 && lines == 2)
+            return PathFailure{"a line runs through the clue at " + grid.name(cell)};
+    }
+    for (int cell = 0; cell < static_cast<int>(grid.size()); ++cell) {
+        const int clue = grid.value(cell);
         if (clue >= Answer::Saturated)
-            return PathFailure{"clue " + std::to_string(clue) + " at " + where +
+            return PathFailure{"clue " + std::to_string(clue) + " at " + grid.name(cell) +
                                ": an answer cannot hold numbers of 100 or more"};
-        if (clue > 0 && lines == 0) return PathFailure{"the clue at " + where + " has no line"};
-        if (clue > 0 && lines > 1)
-            return PathFailure{"the clue at " + where + " has more than one line"};
-        if (clue == 0 && lines == 1)
-            return PathFailure{"a line ends at " + where + " without a clue"};
-        if (lines == 3) return PathFailure{"lines branch at " + where};
-        if (lines == 4) return PathFailure{"lines cross at " + where};
+        if (clue > 0 && links.linked(grid, cell, joined) == 0)
+            return PathFailure{"the clue at " + grid.name(cell) + " has no line"};
     }
 
     std::vector<int> answer(grid.size(), 0);

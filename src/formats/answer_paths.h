@@ -115,8 +115,9 @@ PathResult<std::vector<int>> simplePath(const PathGrid& grid, const std::vector<
 /// The answer the lines draw over `clues` (width * height numbers, row by row, 0 = no clue):
 /// every clue cell has exactly one line, every other cell none or two, and each path joins
 /// two equal clues; each cell holds the clue of its path, 0 off the paths. Anything else
-/// (a clue without a line, a dead end, a branch, a crossing, a loop, a path between unequal
-/// clues, clues of 100 or more, which an answer cannot keep) fails with its reason.
+/// fails with its reason, the first in reading order of: a fault of the lines (a branch, a
+/// crossing, a dead end, a line through a clue), then a clue of 100 or more (which an answer
+/// cannot keep) or without a line, then a path between unequal clues, then a loop.
 PathResult<std::vector<int>> answerFromLinks(const std::vector<int>& clues, const CellLinks& links);
 
 /// Lines along the path of every pair of `answer` on `board`: for each number, a path from

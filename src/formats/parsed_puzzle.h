@@ -19,8 +19,9 @@ struct ParsedPuzzle {
     std::vector<int> cells;      // width * height numbers
     bool holdsAnswer = false;    // the grid formats, and pzprv3 text with an answer
     std::vector<int> givenClues; // with an answer: the clues as written; empty: endpoint rule
-    std::string infoField1;   // UTF-8; only the grid format with a table sets them
+    std::string infoField1;      // UTF-8; only the grid format with a table sets them
     std::string infoField2;
+    std::string droppedAnswer; // lines that form no answer were left out: why (English)
 
     /// Number at column x, row y (both from 1).
     int at(int x, int y) const { return cells[std::size_t(y - 1) * width + (x - 1)]; }
@@ -30,11 +31,12 @@ struct ParsedPuzzle {
 struct ParseOutcome {
     std::optional<ParsedPuzzle> puzzle;
     std::string reason;
+    std::string warning; // with a puzzle: what was read otherwise than written (English)
 };
 
 /// A failed parse with `reason`.
 inline ParseOutcome parseFailure(std::string reason) {
-    return {std::nullopt, std::move(reason)};
+    return {std::nullopt, std::move(reason), {}};
 }
 
 /// Parsers of the three formats over collected lines; nullopt when the text is malformed or

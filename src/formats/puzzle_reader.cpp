@@ -16,12 +16,14 @@ namespace corvane {
 namespace {
 
 constexpr const char* LoadFailed = "ファイルのロードに失敗しました";
+constexpr const char* AnswerDropped =
+    "解答データを読み込めなかったため、問題だけを読み込みました。";
 /// What a recognised first line that is a URL resolves to; no PuzzleFormat names it.
 constexpr int UrlLine = -1;
 
 /// The result of a Kavrin, digit grid or character grid parser, which tells no reason of its own.
 ParseOutcome withGenericReason(std::optional<ParsedPuzzle> puzzle, const char* name) {
-    if (puzzle) return {std::move(puzzle), {}};
+    if (puzzle) return {std::move(puzzle), {}, {}};
     return parseFailure(std::string("the text is no puzzle in the ") + name + " format");
 }
 
@@ -70,8 +72,9 @@ bool refuse(Session& session, std::string* reason, std::string why) {
     return false;
 }
 
-/// Applies a parse that succeeded with an acceptable size, or refuses it.
-bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason) {
+/// Applies a parse that succeeded with an acceptable size, or refuses it. A puzzle whose
+/// lines were left out is shown first, then the box that says so.
+bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason, std::string* warning) {
     if (!outcome.puzzle) return refuse(session, reason, std::move(outcome.reason));
     const ParsedPuzzle& puzzle = *outcome.puzzle;
     if (puzzle.width < 1 || puzzle.width > MaxBoardSide || puzzle.height < 1 ||
@@ -80,6 +83,14 @@ bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason) {
     applyPuzzle(session, puzzle);
     session.window.layoutMainDialog();
     session.window.refreshControls(false);
+    if (!puzzle.droppedAnswer.empty())
+        session.window.resultBox(std::string(AnswerDropped) + "\n" + puzzle.droppedAnswer,
+                                 MessageIcon::Information);
+    if (warning) {
+        *warning = outcome.warning;
+        if (!puzzle.droppedAnswer.empty())
+            *warning += (warning->empty() ? "" : "; ") + puzzle.droppedAnswer;
+    }
     return true;
 }
 
@@ -93,7 +104,8 @@ std::string_view firstLine(std::string_view text) {
 
 } // namespace
 
-bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason) {
+bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason,
+                    std::string* warning) {
     if (requestedFormat < FormatKavrin || requestedFormat > FormatPzprv3)
         return refuse(session, reason, "unknown format");
     const auto bytes =
@@ -101,7 +113,7 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason) 
     if (!bytes)
         return refuse(session, reason,
                       "cannot read the file (missing, not a regular file, or over 16 MiB)");
-    const std::string text = decodeCp932(*bytes);
+    const std::string text = decodeCp932(withoutByteOrderMark(*bytes));
     const std::vector<std::u32string> lines = collectPuzzleLines(text);
 
     int format = requestedFormat;
@@ -119,10 +131,12 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason) 
     }
     ParseOutcome outcome = format == UrlLine ? parsePuzzlinkUrl(codePointsToUtf8(lines.front()))
                                              : parseInFormat(format, text, lines);
-    return finishLoad(session, std::move(outcome), reason);
+    return finishLoad(session, std::move(outcome), reason, warning);
 }
 
-bool loadPuzzleText(Session& session, std::string_view text, std::string* reason) {
+bool loadPuzzleText(Session& session, std::string_view text, std::string* reason,
+                    std::string* warning) {
+    text = withoutByteOrderMark(text);
     ParseOutcome outcome;
     if (looksLikePzprv3(text))
         outcome = parsePzprv3Text(text);
@@ -130,7 +144,14 @@ bool loadPuzzleText(Session& session, std::string_view text, std::string* reason
         outcome = parsePuzzlinkUrl(firstLine(text));
     else
         outcome = parseFailure("the text is neither a puzz.link URL nor pzprv3 text");
-    if (!finishLoad(session, std::move(outcome), reason)) return false;
+    if (!finishLoad(session, std::move(outcome), reason, warning)) return false;
+    session.board.currentFilePath.clear();
+    return true;
+}
+
+bool loadPuzzleUrl(Session& session, std::string_view url, std::string* reason,
+                   std::string* warning) {
+    if (!finishLoad(session, parsePuzzlinkUrl(url), reason, warning)) return false;
     session.board.currentFilePath.clear();
     return true;
 }

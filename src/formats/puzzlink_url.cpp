@@ -2,6 +2,7 @@
 #include "formats/puzzlink_url.h"
 
 #include "base/text_scan.h"
+#include "base/utf8_text.h"
 #include "formats/pzprv3_text.h"
 #include "model/board.h"
 
@@ -31,11 +32,19 @@ constexpr std::array<LongValue, 6> LongValues{{
     {'$', 5, 77776},
 }};
 
-bool allDigits(std::string_view token) {
+/// True for a whole number, signed or not: a size token, never a flag.
+bool numberToken(std::string_view token) {
+    if (!token.empty() && (token.front() == '-' || token.front() == '+')) token.remove_prefix(1);
     if (token.empty()) return false;
     for (char c : token)
         if (c < '0' || c > '9') return false;
     return true;
+}
+
+/// The character that starts at `pos`, whole (U+FFFD for a byte that starts none).
+std::string characterAt(std::string_view text, std::size_t pos) {
+    const std::u32string points = utf8ToCodePoints(text.substr(pos, 4));
+    return codePointsToUtf8(std::u32string_view(points).substr(0, 1));
 }
 
 /// A board side from a size token: 1..100, else nullopt (no digits, 0, or too large).
@@ -100,7 +109,8 @@ ParseOutcome parseBody(std::string_view body, int width, int height) {
             for (const LongValue& f : LongValues)
                 if (f.sign == c || (c == '@' && f.sign == '%')) form = &f;
             if (!form)
-                return parseFailure(std::string("unexpected character '") + c + "' in the body");
+                return parseFailure("unexpected character '" + characterAt(body, pos) +
+                                    "' in the body");
             if (body.size() - pos - 1 < std::size_t(form->digits))
                 return parseFailure(std::string("the number after '") + c + "' is cut off");
             value = 0;
@@ -119,7 +129,12 @@ ParseOutcome parseBody(std::string_view body, int width, int height) {
         puzzle.cells[cell++] = value;
         pos += length;
     }
-    return {std::move(puzzle), {}};
+    ParseOutcome outcome{std::move(puzzle), {}, {}};
+    // puzz.link reads a short body so, and stored URLs rely on it; the checker says so.
+    if (cell < cellCount)
+        outcome.warning = "the body ends at cell " + std::to_string(cell) + " of " +
+                          std::to_string(cellCount) + "; the rest is read as empty";
+    return outcome;
 }
 
 /// The token of one clue value in the shortest form, or "" when no form holds it.
@@ -154,6 +169,9 @@ bool looksLikePuzzleUrl(std::string_view text) {
 ParseOutcome parsePuzzlinkUrl(std::string_view url) {
     url = trimBlanks(url);
     if (!looksLikePuzzleUrl(url)) return parseFailure("not an http:// or https:// URL");
+    // A URL broken over two lines is refused like one with a blank inside, not cut short.
+    if (url.find_first_of("\r\n") != std::string_view::npos)
+        return parseFailure("the URL is broken by a line break");
     const std::size_t mark = url.find('?');
     if (mark == std::string_view::npos) return parseFailure("the URL has no puzzle after '?'");
     std::string_view query = url.substr(mark + 1);
@@ -180,8 +198,9 @@ ParseOutcome parsePuzzlinkUrl(std::string_view url) {
         type != "numberlink_edit")
         return parseFailure("not a numlin puzzle (\"" + std::string(type) + "\")");
     std::size_t next = 1;
-    // A flag token (or a variant) may come before the size, as long as it is no number.
-    while (next < parts.size() && next <= 2 && !allDigits(parts[next])) ++next;
+    // A flag token (or a variant) may come before the size, as long as it is no number (a
+    // signed one is a size that is out of range, not a flag).
+    while (next < parts.size() && next <= 2 && !numberToken(parts[next])) ++next;
     if (parts.size() < next + 2) return parseFailure("the URL gives no board size");
     const auto width = sideOf(parts[next]), height = sideOf(parts[next + 1]);
     if (!width || !height)

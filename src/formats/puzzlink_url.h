@@ -21,9 +21,11 @@ bool looksLikePuzzleUrl(std::string_view text);
 /// spellings the puzzle sites use (pzv.jp's "p.html?", "numberlink", "numlin_edit",
 /// "type=editor&", a "v:VARIANT/" prefix, a flag token before COLS), or the pzprv3 text
 /// packed into the query ("?pzprv3/numlin/ROWS/COLS/..." with "/" for line ends). The puzzle
-/// holds only clues, except for packed text with an answer. Refused with a reason: another
-/// puzzle type, a size outside 1..100, a body that is cut off, runs past the board, holds an
-/// unknown clue (".") or a clue 0, or an unexpected character.
+/// holds only clues, except for packed text with an answer. A body that ends before the board
+/// is full leaves the rest empty, as puzz.link reads it, with a warning. Refused with a
+/// reason: a line break inside the URL, another puzzle type, a size outside 1..100, a number
+/// cut off at the end of the body, a body that runs past the board, holds an unknown clue
+/// (".") or a clue 0, or an unexpected character.
 ParseOutcome parsePuzzlinkUrl(std::string_view url);
 
 /// "https://puzz.link/p?numlin/COLS/ROWS/BODY" for the board's clues, written as pzprjs

@@ -127,6 +127,12 @@ ParseOutcome parsePzprv3Text(std::string_view text) {
     puzzle.width = *cols;
     puzzle.height = *rows;
     std::vector<int> clues(std::size_t(puzzle.width) * puzzle.height, 0);
+    const auto cluesAlone = [&puzzle, &clues] {
+        puzzle.cells = std::move(clues);
+        return ParseOutcome{std::move(puzzle), {}, {}};
+    };
+    // Sizes without rows are an empty board, as puzz.link opens them.
+    if (!lines.moreBeforeTrailer()) return cluesAlone();
     for (int y = 1; y <= puzzle.height; ++y) {
         const auto line = lines.next();
         if (!line) return parseFailure("the cell rows end after " + std::to_string(y - 1));
@@ -154,17 +160,17 @@ ParseOutcome parsePzprv3Text(std::string_view text) {
         if (!read) return parseFailure(read.reason);
         links = std::move(*read);
     }
-    if (!links.any()) {
-        puzzle.cells = std::move(clues);
-        return {std::move(puzzle), {}};
-    }
+    if (!links.any()) return cluesAlone();
     auto answer = answerFromLinks(clues, links);
-    if (!answer)
-        return parseFailure("the answer is not paths between equal clues: " + answer.reason);
+    if (!answer) {
+        // Lines saved while solving, or a faulty answer: the clues still make the puzzle.
+        puzzle.droppedAnswer = "the lines are not paths between equal clues: " + answer.reason;
+        return cluesAlone();
+    }
     puzzle.holdsAnswer = true;
     puzzle.cells = std::move(*answer);
     puzzle.givenClues = std::move(clues);
-    return {std::move(puzzle), {}};
+    return {std::move(puzzle), {}, {}};
 }
 
 std::optional<std::string> pzprv3Text(const Board& board, const Answer* answer,

@@ -21,10 +21,11 @@ bool looksLikePzprv3(std::string_view text);
 /// optionally the lines: ROWS lines of COLS - 1 tokens between (x, y) and (x + 1, y), ROWS - 1
 /// lines of COLS tokens between (x, y) and (x, y + 1) ("1" a line, "0" none, "-1" a cross
 /// mark, no line). A line block without any line is no answer; anything after the blocks
-/// ("info:", history) is ignored. With an answer the puzzle holds it and the clues as given.
-/// Refused with a reason: another header or puzzle type, a size outside 1..100, a block cut
-/// off or a line of another length, an unknown clue, a clue 0, and an answer whose lines do
-/// not form paths between equal clues (see answerFromLinks).
+/// ("info:", history) is ignored; a text that ends after the sizes is an empty board. With
+/// an answer the puzzle holds it and the clues as given; lines that do not form paths between
+/// equal clues (see answerFromLinks) are left out, and droppedAnswer says why. Refused with a
+/// reason: another header or puzzle type, a size outside 1..100, a block cut off or a line of
+/// another length, an unknown clue and a clue 0.
 ParseOutcome parsePzprv3Text(std::string_view text);
 
 /// The pzprv3 text of the board's clues and, when `answer` is given, its lines; each line

@@ -51,6 +51,7 @@ bool SettingsStore::loadConfig(Settings& settings) const {
 }
 
 void SettingsStore::saveConfig(const Settings& settings) const {
+    if (path_.empty()) return;
     writeProfileString(path_, Section, "LoopCount", std::to_string(settings.loopCount));
     writeProfileString(path_, Section, "DrawCount", std::to_string(settings.drawCount));
     writeProfileString(path_, Section, "DebugMode", settings.debugMode ? "1" : "0");
@@ -84,13 +85,51 @@ ConfigEnvironment currentConfigEnvironment() {
     return env;
 }
 
-std::filesystem::path chooseConfigPath(const std::filesystem::path& executableDir,
-                                       bool executableDirWritable, const ConfigEnvironment& env) {
-    if (executableDirWritable) return configPathBeside(executableDir);
+std::vector<std::filesystem::path>
+installationPrefixes(const std::filesystem::path& configuredPrefix) {
+    std::vector<std::filesystem::path> prefixes{"/usr", "/usr/local", "/opt"};
+    if (configuredPrefix.is_absolute()) prefixes.push_back(configuredPrefix);
+    return prefixes;
+}
+
+bool liesUnderPrefix(const std::filesystem::path& dir,
+                     const std::vector<std::filesystem::path>& prefixes) {
+    // The components of a path without the empty last one a trailing separator leaves.
+    const auto parts = [](const std::filesystem::path& p) {
+        std::vector<std::filesystem::path> out(p.begin(), p.end());
+        if (!out.empty() && out.back().empty()) out.pop_back();
+        return out;
+    };
+    if (!dir.is_absolute()) return false;
+    const auto dirParts = parts(dir.lexically_normal());
+    for (const auto& prefix : prefixes) {
+        if (!prefix.is_absolute()) continue;
+        const auto prefixParts = parts(prefix.lexically_normal());
+        if (prefixParts.size() <= dirParts.size() &&
+            std::equal(prefixParts.begin(), prefixParts.end(), dirParts.begin()))
+            return true;
+    }
+    return false;
+}
+
+ExecutableFolder inspectExecutableFolder(const std::filesystem::path& dir,
+                                         const std::vector<std::filesystem::path>& prefixes) {
+    std::error_code ec;
+    return {dir, liesUnderPrefix(dir, prefixes),
+            std::filesystem::is_regular_file(configPathBeside(dir), ec), folderIsWritable(dir)};
+}
+
+std::filesystem::path chooseConfigPath(const ExecutableFolder& folder,
+                                       const ConfigEnvironment& env) {
+    // An installed copy never writes beside itself: run as root it would leave a file in a
+    // system folder that no package owns.
+    if (!folder.installed && (folder.hasConfig || folder.writable))
+        return configPathBeside(folder.dir);
     std::filesystem::path base = env.xdgConfigHome;
     if (!base.is_absolute()) {
         const std::filesystem::path home = env.home;
-        if (!home.is_absolute()) return configPathBeside(executableDir);
+        if (!home.is_absolute())
+            return folder.installed ? std::filesystem::path() : configPathBeside(folder.dir);
         base = home / ".config";
     }
     return base / "corvane" / "config.ini";
@@ -101,10 +140,10 @@ bool folderIsWritable(const std::filesystem::path& dir) {
     return std::filesystem::is_directory(dir, ec) && access(dir.c_str(), W_OK) == 0;
 }
 
-std::filesystem::path prepareConfigPath(const std::filesystem::path& executableDir,
-                                        bool executableDirWritable, const ConfigEnvironment& env) {
-    const std::filesystem::path path = chooseConfigPath(executableDir, executableDirWritable, env);
-    if (path == configPathBeside(executableDir)) return path;
+std::filesystem::path prepareConfigPath(const ExecutableFolder& folder,
+                                        const ConfigEnvironment& env) {
+    const std::filesystem::path path = chooseConfigPath(folder, env);
+    if (path.empty() || path == configPathBeside(folder.dir)) return path;
     // Make the missing folders outermost first, each readable by the user alone.
     std::vector<std::filesystem::path> missing;
     std::error_code ec;
@@ -118,8 +157,9 @@ std::filesystem::path prepareConfigPath(const std::filesystem::path& executableD
     return path;
 }
 
-std::filesystem::path locateConfigFile(const std::filesystem::path& executableDir) {
-    return prepareConfigPath(executableDir, folderIsWritable(executableDir),
+std::filesystem::path locateConfigFile(const std::filesystem::path& executableDir,
+                                       const std::vector<std::filesystem::path>& prefixes) {
+    return prepareConfigPath(inspectExecutableFolder(executableDir, prefixes),
                              currentConfigEnvironment());
 }
 

@@ -43,6 +43,7 @@ Preparation prepareSearch(Session& session, SearchSession& search) {
         }
     initEngine(engine, engine.cellClue, orientation.engineWidth, orientation.engineHeight,
                pairCount);
+    engine.fillAllCells = session.settings.fillAllCells ? 1 : 0;
 
     if (!propagateClues(engine)) return obviouslyUnsolvable(session);
     if (engine.joinSeen) {

@@ -14,7 +14,10 @@ bool completeSolution(SearchSession& search) {
         if (!engine.pairJoined[p]) return false;
     for (int row = RowStride; row <= engine.lastRowBase; row += RowStride)
         for (int c = row + 1; c <= row + engine.engineWidth; ++c)
-            if (engine.cellOwner[c] == 0 && (engine.cellLinks[c] & 15) != 0) {
+            // A cell on no path is a stray piece when it carries links, and under the
+            // every-cell rule a cell left empty.
+            if (engine.cellOwner[c] == 0 &&
+                ((engine.cellLinks[c] & 15) != 0 || engine.fillAllCells)) {
                 reportConflict(engine, 1, c);
                 return false;
             }

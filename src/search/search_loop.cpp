@@ -136,7 +136,8 @@ bool searchStep(Session& session, SearchSession& search) {
         return false;
     ++session.status.stepCount;
     if (engine.consistent && workListPass(engine) && engine.consistent && checkRegions(engine) &&
-        engine.consistent)
+        engine.consistent &&
+        (!engine.fillAllCells || checkFilledRegions(engine, engine.lastChoice)))
         solutionTest(session, search);
     return true;
 }
@@ -207,6 +208,13 @@ bool backtrackStep(Session& session, SearchSession& search) {
     engine.scanCell = u;
 
     if (choice.kind == ChoiceCorner) {
+        // Under the every-cell rule the blank branch is dead: spend the choice.
+        if (engine.fillAllCells) {
+            engine.trailTop = t;
+            engine.lastChoice = previousChoice(engine, t);
+            reportConflict(engine, 1, u);
+            return true;
+        }
         engine.trail[static_cast<std::size_t>(t)] = TrailRecord{CellBlank, u, 0};
         engine.cellOwner[u] = Blank;
         finishBlank(engine, u);

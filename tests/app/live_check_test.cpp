@@ -1,9 +1,11 @@
 // The verdict while typing: the line "判定", the tinted cells, cancelling and stopping checks.
 #include "app/board_view.h"
+#include "app/command_menu.h"
 #include "app/live_check.h"
 #include "app/main_dialog.h"
 #include "gui_support.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -142,6 +144,12 @@ TEST_F(LiveCheckTest, TypedCluesMoveTheLineThroughIncompleteMultipleUnique) {
     w.typeAt(2, 1, "3");
     ASSERT_TRUE(w.verdictArrives());
     EXPECT_TRUE(w.panelEndsWith("判定\n一意\n(空白マスあり)\n"));
+    // The every-cell rule leaves that board no solution: changing it checks again.
+    w.window.findChild<CommandMenu*>()
+        ->command(QString::fromUtf8("全マスを埋めるルール"))
+        ->trigger();
+    ASSERT_TRUE(w.verdictArrives());
+    EXPECT_TRUE(w.panelEndsWith("判定\n解なし\nルール\n全マスを埋める\n"));
 
     // The check kept its answers to itself, and nothing waits or runs once it is done.
     EXPECT_TRUE(s.board.solutions.empty());

@@ -73,6 +73,8 @@ TEST(CheckOptions, AcceptsEveryOptionFormAndRefusesBadValues) {
     EXPECT_EQ(ok.options->jobs, 2u);
     EXPECT_TRUE(ok.options->json && ok.options->solutions);
     EXPECT_EQ(ok.options->files, (std::vector<std::string>{"-odd"}));
+    EXPECT_FALSE(ok.options->fillRule);
+    EXPECT_TRUE(parseCheckOptions({"--rule=fill", "a"}).options->fillRule);
 
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"--direction", "1030", "a"},
@@ -85,6 +87,7 @@ TEST(CheckOptions, AcceptsEveryOptionFormAndRefusesBadValues) {
           {"--cell", "201", "a"},
           {"--svg=", "a"},
           {"--emit", "svg", "a"},
+          {"--rule", "every", "a"},
           {"--urls"},
           {}}) {
         EXPECT_FALSE(parseCheckOptions(bad).options) << ::testing::PrintToString(bad);
@@ -146,7 +149,7 @@ TEST_F(CheckerFiles, JsonLinesCarryTheCountsAndTheDirectionSearched) {
                   "があります。\",\"solutions\":1,\"steps\":8,\"elapsed_ms\":" +
                   first.substr(first.find("\"elapsed_ms\":") + 13,
                                first.find(",\"direction") - first.find("\"elapsed_ms\":") - 13) +
-                  ",\"direction\":1024,\"varying_cells\":null}");
+                  ",\"direction\":1024,\"rule\":\"standard\",\"varying_cells\":null}");
     EXPECT_NE(c.out.find("\"status\":\"multiple\",\"message\":\"解は2個でした。\",\"solutions\":2"),
               std::string::npos);
 
@@ -213,8 +216,33 @@ TEST_F(CheckerFiles, FilesSearchedOnSeveralThreadsReportTheSerialResult) {
     for (const std::vector<std::string>& options :
          {std::vector<std::string>{"--json", "--solutions"},
           {"--json", "--limit", "3"},
-          {"--json", "--limit", "2", "--solutions"}})
+          {"--json", "--limit", "2", "--solutions"},
+          {"--json", "--rule", "fill", "--solutions"}})
         EXPECT_EQ(report("7", options), report("1", options)) << ::testing::PrintToString(options);
+}
+
+TEST_F(CheckerFiles, EveryReportNamesTheRuleItJudgedBy) {
+    const std::string full = file("full.txt", "w4h4n1s2n1n2s2n2n3s2n3n4s2n4\r\n");
+    const std::string blanks = file("blanks.txt", "w4h5s5n2s3n2s3n1s1n1\r\n");
+    const std::string broken = file("broken.txt", "this is no puzzle\r\n");
+    const Captured fill = runWith({"--json", "--rule", "fill", full, blanks, broken});
+    EXPECT_EQ(fill.status, 2);
+    EXPECT_EQ(std::count(fill.out.begin(), fill.out.end(), '\n'), 3);
+    std::size_t named = 0;
+    for (auto at = fill.out.find("\"rule\":\"fill\""); at != std::string::npos;
+         at = fill.out.find("\"rule\":\"fill\"", at + 1))
+        ++named;
+    EXPECT_EQ(named, 3u);
+    EXPECT_THAT(fill.out, HasSubstr("\"status\":\"unique\""));
+    // The only standard solution leaves cells empty: none is left under the rule.
+    EXPECT_THAT(fill.out, Not(HasSubstr("unique_with_blanks")));
+
+    const Captured plain = runWith({"--rule", "fill", full});
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_THAT(plain.out, HasSubstr(", rule fill\n"));
+    EXPECT_THAT(runWith({full}).out, Not(HasSubstr("rule")));
+    EXPECT_THAT(runWith({"--json", full}).out, HasSubstr("\"rule\":\"standard\""));
+    EXPECT_EQ(runWith({"--rule", "fill", blanks}).status, 1);
 }
 
 TEST_F(CheckerFiles, SolutionsAreStreamedAsRowsInBoardOrientation) {
@@ -403,6 +431,30 @@ TEST_F(CheckerFiles, UrlsAreCheckedLikeFilesAndReportTheirTexts) {
         HasSubstr("\"status\":\"load_failed\",\"message\":\"ファイルのロードに失敗しました\""));
     EXPECT_THAT(bad.out, EndsWith(",\"url\":null}\n"));
     EXPECT_EQ(bad.err, "corvane-check: " + broken + ": the number after '-' is cut off\n");
+}
+
+TEST_F(CheckerFiles, WhatAReadTakesOtherwiseIsAWarningAndAUrlBrokenByALineBreakIsRefused) {
+    const std::string wip = file("wip.txt", "pzprv3\r\nnumlin\r\n1\r\n4\r\n1 1 2 2 \r\n"
+                                            "1 0 0 \r\n");
+    const struct {
+        std::string source;
+        int status;
+        std::string err; // after "corvane-check: SOURCE: "
+    } cases[] = {
+        {"https://puzz.link/p?numlin/3/1/11", 1,
+         "warning: the body ends at cell 2 of 3; the rest is read as empty\n"},
+        {wip, 0,
+         "warning: the lines are not paths between equal clues: the clue at row 1, column 3 "
+         "has no line\n"},
+        {"https://puzz.link/p?numlin/3/1/1\n1", 2, "the URL is broken by a line break\n"},
+        {"https://puzz.link/p?numlin/3/1/1\r\n1", 2, "the URL is broken by a line break\n"},
+        {"https://puzz.link/p?numlin/3/1/1g1\n", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const Captured run = runWith({c.source});
+        EXPECT_EQ(run.status, c.status) << c.source;
+        EXPECT_EQ(run.err, c.err.empty() ? "" : "corvane-check: " + c.source + ": " + c.err);
+    }
 }
 
 TEST_F(CheckerFiles, UrlListsAreReadInOrderSkippingBlankAndCommentLines) {

@@ -5,6 +5,8 @@
 #include "formats/puzzlink_url.h"
 #include "formats/pzprv3_text.h"
 
+#include <gmock/gmock.h>
+
 namespace corvane {
 namespace {
 
@@ -63,9 +65,14 @@ TEST_F(ExchangeTest, UrlSpellingsOfOtherSitesAndToolsReadTheSameBoard) {
         EXPECT_EQ(clues(), expected) << url;
         EXPECT_TRUE(session.board.solutions.empty());
     }
-    // A body that stops early leaves the remaining cells empty, as pzprjs reads it.
-    EXPECT_TRUE(loadPuzzleText(session, "https://puzz.link/p?numlin/2/2/1"));
+    // A body that stops early leaves the remaining cells empty, as pzprjs reads it, and says
+    // so; a full body says nothing.
+    std::string warning;
+    EXPECT_TRUE(loadPuzzleText(session, "https://puzz.link/p?numlin/2/2/1", nullptr, &warning));
     EXPECT_EQ(clues(), (Rows{"1 .", ". ."}));
+    EXPECT_EQ(warning, "the body ends at cell 1 of 4; the rest is read as empty");
+    EXPECT_TRUE(loadPuzzleText(session, "https://puzz.link/p?numlin/2/2/1i", nullptr, &warning));
+    EXPECT_EQ(warning, "");
 }
 
 TEST_F(ExchangeTest, Pzprv3TextIsWrittenWithTheAnswersLinesAndReadBack) {
@@ -162,16 +169,8 @@ TEST_F(ExchangeTest, MalformedUrlsAndPzprv3TextAreRefusedWithTheirReason) {
         {head + "1 1 \n0 0 \n", "vertical lines end after 0"},
         {head + "1 1 1 \n0 0 \n0 0 0 \n", "holds 3 entries, not 2"},
         {head + "1 2 \n0 0 \n0 0 0 \n", "unreadable line entry"},
-        {head + "1 0 \n0 0 \n0 0 0 \n", "ends at row 1, column 2 without a clue"},
-        {head + "0 0 \n0 0 \n1 0 0 \n", "the clue at row 1, column 3 has no line"},
-        {head + "1 1 \n1 0 \n0 1 0 \n", "lines branch at row 1, column 2"},
-        {"pzprv3\nnumlin\n3\n3\n. 1 . \n1 . 1 \n. 1 . \n0 0 \n1 1 \n0 0 \n0 1 0 \n0 1 0 \n",
-         "lines cross at row 2, column 2"},
-        {"pzprv3\nnumlin\n3\n3\n1 1 . \n. . . \n. . . \n1 0 \n0 1 \n0 1 \n0 0 0 \n0 1 1 \n",
-         "a loop of lines"},
-        {"pzprv3\nnumlin\n1\n2\n1 2 \n1 \n", "joins clue 1 at row 1, column 1 to clue 2"},
-        {"pzprv3\nnumlin\n1\n2\n100 100 \n1 \n", "numbers of 100 or more"},
-        {"https://puzz.link/p?pzprv3/numlin/1/3/1 . 1 /1 0 /", "without a clue"},
+        {"https://puzz.link/p?numlin/-7/6/523i1j", "the board size -7 x 6 is not"},
+        {"https://puzz.link/p?numlin/2/1/1あ", "unexpected character 'あ' in the body"},
     };
     setBoardPicture(board, {"1 2", "2 1"});
     const testing::BoardSnapshot before(session, window);
@@ -183,6 +182,79 @@ TEST_F(ExchangeTest, MalformedUrlsAndPzprv3TextAreRefusedWithTheirReason) {
         EXPECT_TRUE(failedOnce()) << text;
         EXPECT_TRUE(testing::BoardSnapshot(session, window) == before) << text;
     }
+}
+
+TEST_F(ExchangeTest, LinesThatFormNoAnswerAreLeftOutAndTheCluesLoadedWithTheReason) {
+    const std::string head = "pzprv3\nnumlin\n2\n3\n1 . 1 \n. . . \n";
+    const Rows cluesOfHead{"1 . 1", ". . ."};
+    const struct {
+        std::string text;
+        std::string reason; // the first fault of the lines in reading order, with its cell
+        Rows clues;
+    } cases[] = {
+        {head + "1 0 \n0 0 \n0 0 0 \n", "a line ends at row 1, column 2 without a clue",
+         cluesOfHead},
+        // A clue without its line comes after every fault of the lines themselves.
+        {head + "0 0 \n0 0 \n1 0 0 \n", "a line ends at row 2, column 1 without a clue",
+         cluesOfHead},
+        {"pzprv3\nnumlin\n1\n4\n1 1 2 2 \n1 0 0 \n",
+         "the clue at row 1, column 3 has no line",
+         {"1 1 2 2"}},
+        {head + "1 1 \n1 0 \n0 1 0 \n", "lines branch at row 1, column 2", cluesOfHead},
+        {"pzprv3\nnumlin\n3\n3\n3 1 . \n1 . 2 \n3 . 2 \n0 0 \n1 1 \n0 0 \n0 1 0 \n0 0 0 \n",
+         "lines branch at row 2, column 2",
+         {"3 1 .", "1 . 2", "3 . 2"}},
+        {"pzprv3\nnumlin\n3\n3\n. 1 . \n1 . 1 \n. 1 . \n0 0 \n1 1 \n0 0 \n0 1 0 \n0 1 0 \n",
+         "lines cross at row 2, column 2",
+         {". 1 .", "1 . 1", ". 1 ."}},
+        {"pzprv3\nnumlin\n1\n3\n1 2 1 \n1 1 \n",
+         "a line runs through the clue at row 1, column 2",
+         {"1 2 1"}},
+        {"pzprv3\nnumlin\n3\n3\n1 1 . \n. . . \n. . . \n1 0 \n0 1 \n0 1 \n0 0 0 \n0 1 1 \n",
+         "a loop of lines runs through row 2, column 2",
+         {"1 1 .", ". . .", ". . ."}},
+        {"pzprv3\nnumlin\n1\n2\n1 2 \n1 \n", "joins clue 1 at row 1, column 1 to clue 2", {"1 2"}},
+        {"pzprv3\nnumlin\n1\n2\n100 100 \n1 \n", "numbers of 100 or more", {"100 100"}},
+        {"https://puzz.link/p?pzprv3/numlin/1/3/1 . 1 /1 0 /", "without a clue", {"1 . 1"}},
+    };
+    for (const auto& c : cases) {
+        window.boxes.clear();
+        std::string warning;
+        ASSERT_TRUE(loadPuzzleText(session, c.text, nullptr, &warning)) << c.text;
+        EXPECT_EQ(clues(), c.clues) << c.text;
+        EXPECT_TRUE(session.board.solutions.empty()) << c.text;
+        EXPECT_EQ(session.status.searchState, SearchState::Idle) << c.text;
+        EXPECT_THAT(warning, ::testing::HasSubstr(c.reason)) << c.text;
+        ASSERT_EQ(window.boxes.size(), 1u) << c.text;
+        EXPECT_EQ(window.boxes[0].icon, MessageIcon::Information);
+        EXPECT_EQ(window.boxes[0].text,
+                  "解答データを読み込めなかったため、問題だけを読み込みました。\n" + warning);
+    }
+    // A file is loaded the same way.
+    window.boxes.clear();
+    ASSERT_TRUE(loadBytes(cases[0].text));
+    EXPECT_EQ(clues(), cluesOfHead);
+    EXPECT_EQ(window.boxes.size(), 1u);
+}
+
+TEST_F(ExchangeTest, Pzprv3WithAByteOrderMarkOrWithoutRowsIsRead) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string text = "pzprv3\r\nnumlin\r\n1\r\n2\r\n3 3 \r\n1 \r\n";
+    EXPECT_TRUE(loadPuzzleText(session, bom + text));
+    EXPECT_EQ(answerPicture(1), Rows{"3 3"});
+    EXPECT_TRUE(loadPuzzleText(session, bom + "https://puzz.link/p?numlin/2/1/22"));
+    EXPECT_EQ(clues(), Rows{"2 2"});
+    for (const int format : {FormatAuto, FormatPzprv3}) {
+        EXPECT_TRUE(loadBytes(bom + text, format)) << format;
+        EXPECT_EQ(answerPicture(1), Rows{"3 3"}) << format;
+    }
+    // Sizes alone are an empty board, as puzz.link opens them.
+    for (const std::string& empty : {std::string("pzprv3\nnumlin\n2\n3\n"),
+                                     std::string("pzprv3\nnumlin\n2\n3\n\ninfo:{}\n")}) {
+        ASSERT_TRUE(loadPuzzleText(session, empty)) << empty;
+        EXPECT_EQ(clues(), (Rows{". . .", ". . ."}));
+    }
+    EXPECT_TRUE(window.boxes.empty());
 }
 
 TEST_F(ExchangeTest, FilesAreRecognisedAsPzprv3OrUrlInAutomaticMode) {

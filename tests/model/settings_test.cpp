@@ -166,25 +166,51 @@ TEST(SettingsPathTest, ConfigLiesBesideTheExecutable) {
               std::filesystem::path("/opt/corvane/bin/config.ini"));
 }
 
-TEST(SettingsPathTest, BesideTheExecutableWhenItsFolderIsWritableElsePerUser) {
+TEST(SettingsPathTest, InstallationPrefixesCoverTheFoldersBelowThem) {
+    const auto prefixes = installationPrefixes("/home/u/prefix/");
+    EXPECT_EQ(installationPrefixes("relative/prefix").size(), 3u);
+    struct Case {
+        const char* dir;
+        bool installed;
+    };
+    const Case cases[] = {
+        {"/usr/games", true},        {"/usr/bin/", true},        {"/usr", true},
+        {"/usr/local/games", true},  {"/opt/corvane/bin", true}, {"/home/u/prefix/games", true},
+        {"/usrx/bin", false},        {"/home/u/corvane", false}, {"/usr/../home/u/bin", false},
+        {"/home/u/prefixes", false}, {"usr/bin", false},         {"/", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(liesUnderPrefix(c.dir, prefixes), c.installed) << c.dir;
+}
+
+TEST(SettingsPathTest, InstalledCopiesKeepSettingsPerUserOthersBesideWhenTheyCan) {
     struct Case {
         const char* what;
-        bool writable;
+        bool installed, hasConfig, writable;
         const char* xdgConfigHome;
         const char* home;
         const char* expected;
     };
     const Case cases[] = {
-        {"writable folder", true, "/x/cfg", "/home/u", "/opt/corvane/bin/config.ini"},
-        {"XDG_CONFIG_HOME set", false, "/x/cfg", "/home/u", "/x/cfg/corvane/config.ini"},
-        {"XDG_CONFIG_HOME unset", false, "", "/home/u", "/home/u/.config/corvane/config.ini"},
-        {"relative XDG_CONFIG_HOME", false, "cfg", "/home/u", "/home/u/.config/corvane/config.ini"},
-        {"no home known", false, "", "", "/opt/corvane/bin/config.ini"},
+        {"installed, folder writable by root, file there", true, true, true, "/x/cfg", "/root",
+         "/x/cfg/corvane/config.ini"},
+        {"installed, relative XDG_CONFIG_HOME", true, false, false, "cfg", "/home/u",
+         "/home/u/.config/corvane/config.ini"},
+        {"installed, no home known", true, false, true, "", "", ""},
+        {"portable, writable folder", false, false, true, "/x/cfg", "/home/u",
+         "/opt/corvane/bin/config.ini"},
+        {"portable, read-only folder with a file", false, true, false, "/x/cfg", "/home/u",
+         "/opt/corvane/bin/config.ini"},
+        {"portable, read-only folder", false, false, false, "", "/home/u",
+         "/home/u/.config/corvane/config.ini"},
+        {"portable, read-only folder, no home known", false, false, false, "", "",
+         "/opt/corvane/bin/config.ini"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(chooseConfigPath("/opt/corvane/bin", c.writable, {c.xdgConfigHome, c.home}),
+    for (const Case& c : cases) {
+        const ExecutableFolder folder{"/opt/corvane/bin", c.installed, c.hasConfig, c.writable};
+        EXPECT_EQ(chooseConfigPath(folder, {c.xdgConfigHome, c.home}),
                   std::filesystem::path(c.expected))
             << c.what;
+    }
 }
 
 TEST(SettingsPathTest, PerUserFolderIsCreatedPrivateAndUsable) {
@@ -196,10 +222,19 @@ TEST(SettingsPathTest, PerUserFolderIsCreatedPrivateAndUsable) {
     writeBytes(dir / "file", "x");
     EXPECT_FALSE(folderIsWritable(dir / "file"));
 
-    // Beside the executable nothing is created; per user, the missing folders are.
-    EXPECT_EQ(prepareConfigPath(bin, true, {(dir / "xdg").string(), ""}), bin / "config.ini");
+    // A portable copy: beside the executable, and nothing is created.
+    const ExecutableFolder portable = inspectExecutableFolder(bin, installationPrefixes("/usr"));
+    EXPECT_FALSE(portable.installed || portable.hasConfig);
+    EXPECT_EQ(prepareConfigPath(portable, {(dir / "xdg").string(), ""}), bin / "config.ini");
     EXPECT_FALSE(std::filesystem::exists(dir / "xdg"));
-    const auto path = prepareConfigPath(bin, false, {"", (dir / "home").string()});
+
+    // The same folder as an installed one (the build's prefix), though writable and holding a
+    // config.ini: per user, with the missing folders made.
+    writeBytes(bin / "config.ini", "[Config]\r\n");
+    const ExecutableFolder installed =
+        inspectExecutableFolder(bin, installationPrefixes(dir.path()));
+    EXPECT_TRUE(installed.installed && installed.hasConfig && installed.writable);
+    const auto path = prepareConfigPath(installed, {"", (dir / "home").string()});
     EXPECT_EQ(path, dir / "home" / ".config" / "corvane" / "config.ini");
     struct stat info {};
     ASSERT_EQ(stat(path.parent_path().c_str(), &info), 0);

@@ -39,12 +39,13 @@ inline void PrintTo(const Outcome& o, std::ostream* os) {
 enum class Answers { Listed, Observed, Counted };
 
 inline Outcome searchBoard(const Board& board, int direction, const ParallelOptions& options,
-                           Answers mode) {
+                           Answers mode, int fillAllCells = 0) {
     // One session for all searches: a fresh engine for each would cost more than most of
     // these searches.
     static SearchRun run({"1 1"});
     run.session.board = board;
     run.session.settings.directAutoSelect = 0;
+    run.session.settings.fillAllCells = fillAllCells;
     run.window.onDirectionDialog = [direction](int& d) {
         d = direction;
         return true;
@@ -100,17 +101,19 @@ inline Board boardFromFile(const std::filesystem::path& path) {
     return session.board;
 }
 
-/// Compares the serial search with the parallel one for every board and direction: 2
+/// Compares the serial search with the parallel one for every board and direction, under the
+/// standard rule or the every-cell rule: 2
 /// threads splitting when one is idle, for the window's answer list; 3 threads counting
 /// only, and 8 threads with every answer observed through a buffer that holds one, both
 /// keeping two subtrees in reserve, so that they split nearly all the time. Limits are taken
 /// around each board's count, so that some stop with work left and some at their last
 /// solution.
-inline void expectSerialResults(const std::vector<Board>& boards, int& multiple) {
+inline void expectSerialResults(const std::vector<Board>& boards, int& multiple,
+                                int fillAllCells = 0) {
     for (std::size_t i = 0; i < boards.size(); ++i)
         for (int d = FirstSearchDirection; d <= LastSearchDirection; ++d) {
             const auto run = [&](Answers mode, const ParallelOptions& options) {
-                return searchBoard(boards[i], d, options, mode);
+                return searchBoard(boards[i], d, options, mode, fillAllCells);
             };
             const Outcome serial = run(Answers::Listed, {1, 0});
             if (!serial.prepared) continue;
