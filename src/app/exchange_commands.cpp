@@ -2,6 +2,7 @@
 #include "app/exchange_commands.h"
 
 #include "app/command_menu.h"
+#include "app/live_check.h"
 #include "app/main_dialog.h"
 #include "formats/puzzle_reader.h"
 #include "formats/puzzlink_url.h"
@@ -82,7 +83,7 @@ void loadPuzzleFromText(MainDialog& window, const QString& text) {
         return;
     }
     if (!window.mayReplacePuzzle()) return;
-    loadPuzzleText(window.session(), text.toStdString());
+    if (loadPuzzleText(window.session(), text.toStdString())) window.liveCheck().boardChanged();
 }
 
 } // namespace corvane

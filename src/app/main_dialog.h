@@ -16,6 +16,7 @@ namespace corvane {
 
 class BoardView;
 class CommandMenu;
+class LiveCheck;
 class TabControl;
 class ViewList;
 class WindowFit;
@@ -35,6 +36,8 @@ class MainDialog : public QWidget, public MainWindow {
 
     Session& session() { return session_; }
     const SearchSession& searchSession() const { return *search_; }
+    /// The editor's background check; a change of the rule calls its boardChanged().
+    LiveCheck& liveCheck() { return *liveCheck_; }
 
     /// Loads the puzzle file `path` with format recognition (command line, dropped files).
     void openFile(const std::string& path);
@@ -91,6 +94,7 @@ class MainDialog : public QWidget, public MainWindow {
   private:
     void createControls();
     void applyEnableTable();
+    void updateStatusPanel();
     void onNewBoard();
     void onLoad();
     void onSave();
@@ -104,6 +108,7 @@ class MainDialog : public QWidget, public MainWindow {
 
     Session session_;
     std::unique_ptr<SearchSession> search_;
+    std::unique_ptr<LiveCheck> liveCheck_; // reads session_; ends before it
     TabControl* tabs_ = nullptr;
     BoardView* boardView_ = nullptr;
     QPushButton* newBoardButton_ = nullptr;
