@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program and renders its window into screenshots/*.png: offscreen, the editing tab
 # with a puzzle, a paused live search, the solution found on each tab, "相違箇所" (where the two
-# solutions of another puzzle differ) and the exported pictures of a puzzle and its solution;
+# solutions of another puzzle differ), the exported pictures of a puzzle and its solution and
+# the verdict while typing on a puzzle with a pair missing;
 # then, under a real X server (Xvfb, 1024 x 768, with the Openbox window manager for real
 # window frames), a 40 x 40 board in a window that fits the screen, and the program started with
 # a 30 x 30 puzzle on its command line: the window must lie inside the screen, frame included,

@@ -110,9 +110,13 @@ void drawFixedPaths(QPainter& painter, const Board& board, const CellMask& varyi
     });
 }
 
-/// The editing tab: cursor, a stored solution in light grey (or, for "相違箇所", the varying
-/// cells in light red under the cursor and the shared paths in light grey), the clues on top.
-void paintEditing(QPainter& painter, const Board& board, const ViewChoice& choice) {
+/// The editing tab: the background check's varying cells in light red, the cursor, a stored
+/// solution in light grey (or, for "相違箇所", the varying cells in light red under the cursor
+/// and the shared paths in light grey), the clues on top.
+void paintEditing(QPainter& painter, const Session& session, const ViewChoice& choice) {
+    const Board& board = session.board;
+    if (choice.liveVarying && !searchInProgress(session.status.searchState))
+        fillVarying(painter, board, *choice.liveVarying);
     const CellMask* varying = choice.varyingView ? storedVarying(board, choice) : nullptr;
     if (varying) fillVarying(painter, board, *varying);
     if (choice.viewHasFocus && board.onBoard(board.cursorCell))
@@ -159,11 +163,6 @@ void paintAnswer(QPainter& painter, const Board& board, const Answer& answer,
     });
 }
 
-bool searchInProgress(SearchState state) {
-    return state == SearchState::Running || state == SearchState::PauseRequested ||
-           state == SearchState::Paused;
-}
-
 } // namespace
 
 void paintBoard(QPainter& painter, QSize size, const Session& session, const ViewChoice& choice,
@@ -176,7 +175,7 @@ void paintBoard(QPainter& painter, QSize size, const Session& session, const Vie
     drawBorder(painter, board.boardWidth, board.boardHeight);
 
     if (choice.selectedTab == 0) {
-        paintEditing(painter, board, choice);
+        paintEditing(painter, session, choice);
     } else if (choice.varyingView) {
         if (const CellMask* varying = storedVarying(board, choice)) {
             fillVarying(painter, board, *varying);

@@ -9,6 +9,7 @@ namespace corvane {
 
 struct Session;
 struct SearchSession;
+struct CellMask;
 class VaryingCells;
 
 /// What the board view shows besides the board itself.
@@ -18,11 +19,13 @@ struct ViewChoice {
     bool viewHasFocus = false; // the cursor is highlighted only while the view has the focus
     bool varyingView = false;  // "相違箇所": where the stored solutions differ (viewIndex is 0)
     const VaryingCells* varying = nullptr; // the stored solutions' varying cells; may be null
+    const CellMask* liveVarying = nullptr; // the background check's two solutions' differences
 };
 
 /// Paints the whole picture of a view of `size` pixels: white ground, dotted grid, border,
-/// then the puzzle with cursor and faint solution (editing tab), the clues alone, the live
-/// search (search tab while a search is running or paused; needs `search`), a stored
+/// then the puzzle with cursor and faint solution (editing tab; under them, in light red, the
+/// cells `choice.liveVarying` marks unless a search is running or paused), the clues alone,
+/// the live search (search tab while a search is running or paused; needs `search`), a stored
 /// solution (search tab; from the second on, the cells where it differs from the first in
 /// light red under its paths) or the varying cells of the stored solutions in light red with
 /// the paths they all share (either tab; needs `choice.varying` in step with the solutions).

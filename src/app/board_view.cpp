@@ -45,6 +45,11 @@ void BoardView::setVaryingCells(const VaryingCells* varying) {
     update();
 }
 
+void BoardView::setLiveVarying(const CellMask* cells) {
+    liveVarying_ = cells;
+    update();
+}
+
 int BoardView::cursorCell() const {
     return session_.board.cursorCell;
 }
@@ -56,6 +61,7 @@ bool BoardView::handleBoardKey(int key, Qt::KeyboardModifiers modifiers) {
     case EditOutcome::Consumed:
         return true;
     case EditOutcome::CellChanged:
+        Q_EMIT boardEdited();
         session_.window.refreshControls(false);
         Q_EMIT cursorShown();
         return true;
@@ -87,7 +93,8 @@ bool BoardView::event(QEvent* event) {
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
-    const ViewChoice choice{selectedTab_, viewIndex_, hasFocus(), varyingView_, varying_};
+    ViewChoice choice{selectedTab_, viewIndex_, hasFocus(), varyingView_, varying_};
+    choice.liveVarying = liveVarying_;
     composeBoardImage(offscreen_, size(), devicePixelRatioF(), session_, choice, search_);
     QPainter painter(this);
     painter.drawImage(0, 0, offscreen_);
@@ -100,7 +107,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
         setFocus(Qt::MouseFocusReason);
         update();
     } else if (event->button() == Qt::RightButton) {
-        eraseCellByClick(session_, selectedTab_ == 0, at.x(), at.y());
+        if (eraseCellByClick(session_, selectedTab_ == 0, at.x(), at.y())) Q_EMIT boardEdited();
         setFocus(Qt::MouseFocusReason);
         session_.window.refreshControls(false);
         update();

@@ -10,6 +10,7 @@ namespace corvane {
 
 struct Session;
 struct SearchSession;
+struct CellMask;
 class VaryingCells;
 
 class BoardView : public QWidget {
@@ -29,6 +30,8 @@ class BoardView : public QWidget {
     void setVaryingView(bool on);
     /// The stored solutions' varying cells, kept by the view list; may be null.
     void setVaryingCells(const VaryingCells* varying);
+    /// The background check's cells to tint on the editing tab; may be null.
+    void setLiveVarying(const CellMask* cells);
     /// The cell editor; true when the key was consumed. Edits call refreshControls(false),
     /// cursor moves only repaint the view.
     bool handleBoardKey(int key, Qt::KeyboardModifiers modifiers);
@@ -45,6 +48,8 @@ class BoardView : public QWidget {
     void editingTabRequested();
     /// An editor key or a click acted at the cursor: a scrolled board brings it into view.
     void cursorShown();
+    /// A clue was typed or erased.
+    void boardEdited();
 
   protected:
     bool event(QEvent* event) override;
@@ -61,6 +66,7 @@ class BoardView : public QWidget {
     int viewIndex_ = 0;
     bool varyingView_ = false;
     const VaryingCells* varying_ = nullptr;
+    const CellMask* liveVarying_ = nullptr;
     QImage offscreen_; // the picture is composed here, then copied to the screen at once
 };
 

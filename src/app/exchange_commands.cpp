@@ -3,6 +3,7 @@
 
 #include "app/board_view.h"
 #include "app/command_menu.h"
+#include "app/live_check.h"
 #include "app/main_dialog.h"
 #include "formats/puzzle_reader.h"
 #include "formats/puzzlink_url.h"
@@ -57,6 +58,13 @@ bool mayReadText(MainDialog& window) {
     return window.mayReplacePuzzle();
 }
 
+/// After a text was read: the background check looks at the new board, and the board gets
+/// the keyboard focus, as after a load, so the digits typed next go to it.
+void puzzleRead(MainDialog& window) {
+    window.liveCheck().boardChanged();
+    window.boardView()->setFocus();
+}
+
 /// Reads the clipboard as a load does; text that is no puzzle is refused with the reader's
 /// reason on a second line.
 void pasteClipboard(MainDialog& window) {
@@ -64,7 +72,7 @@ void pasteClipboard(MainDialog& window) {
     std::string reason;
     if (readPuzzleText(window.session(), QGuiApplication::clipboard()->text().toStdString(),
                        reason)) {
-        window.boardView()->setFocus(); // the digits typed next go to the pasted board
+        puzzleRead(window);
         return;
     }
     window.errorBox(std::string(ClipboardUnreadable) + "\n" + reason);
@@ -103,7 +111,7 @@ QString droppedPuzzleText(const QMimeData* data) {
 
 void loadPuzzleFromText(MainDialog& window, const QString& text) {
     if (mayReadText(window) && loadPuzzleText(window.session(), text.toStdString()))
-        window.boardView()->setFocus();
+        puzzleRead(window);
 }
 
 } // namespace corvane

@@ -5,6 +5,7 @@
 #include "app/command_menu.h"
 #include "app/direction_dialog.h"
 #include "app/exchange_commands.h"
+#include "app/live_check.h"
 #include "app/menu_commands.h"
 #include "app/new_board_dialog.h"
 #include "app/open_file_dialog.h"
@@ -48,16 +49,19 @@ constexpr int StatusPanelHeight = 120;
 constexpr int StatusPanelMaxHeight = 130; // down to the debug field's top edge
 constexpr int ColumnHeight = 388;         // client height the column needs: the last field ends
                                           // at y 378
+// With the background check's verdict (never shown in debug mode): down to the column's end.
+constexpr int StatusPanelMaxHeightLive = 150;
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 /// Keeps the status panel at its usual height unless its text needs more: nine lines (paused,
-/// with a varying-cell count) take it down to the debug field's top edge.
-void fitStatusPanel(QLabel& panel) {
-    panel.resize(ButtonWidth,
-                 std::clamp(panel.sizeHint().height(), StatusPanelHeight, StatusPanelMaxHeight));
+/// with a varying-cell count) take it down to the debug field's top edge. The verdict of the
+/// background check, never shown in debug mode, may take it down to where that field ends.
+void fitStatusPanel(QLabel& panel, bool verdictShown) {
+    const int most = verdictShown ? StatusPanelMaxHeightLive : StatusPanelMaxHeight;
+    panel.resize(ButtonWidth, std::clamp(panel.sizeHint().height(), StatusPanelHeight, most));
 }
 
 /// The first dropped item when it is a local file, otherwise an empty string.
@@ -73,7 +77,8 @@ MainDialog::MainDialog(const SettingsStore* store, const Settings& settings, QWi
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      session_(*this, store), search_(std::make_unique<SearchSession>()) {
+      session_(*this, store), search_(std::make_unique<SearchSession>()),
+      liveCheck_(std::make_unique<LiveCheck>(session_)) {
     session_.settings = settings;
     setWindowTitle("Corvane");
     setAcceptDrops(true);
@@ -98,6 +103,7 @@ void MainDialog::createControls() {
     tabs_->addTab(new QWidget, QString::fromUtf8("解答探索"));
     boardView_ = new BoardView(session_, this);
     boardView_->setSearchSession(search_.get());
+    boardView_->setLiveVarying(&liveCheck_->varyingCells());
     windowFit_ = new WindowFit(this, boardView_);
 
     auto makeButton = [this](const char* text, void (MainDialog::*handler)()) {
@@ -138,11 +144,19 @@ void MainDialog::createControls() {
     connect(tabs_, &TabControl::tabChangedByUser, this, &MainDialog::onTabChangedByUser);
     connect(boardView_, &BoardView::editingTabRequested, this, &MainDialog::onEditingTabRequested);
     connect(viewSelector_, &QComboBox::currentIndexChanged, this, &MainDialog::onViewSelected);
+    connect(boardView_, &BoardView::boardEdited, liveCheck_.get(), &LiveCheck::boardChanged);
+    connect(liveCheck_.get(), &LiveCheck::verdictChanged, this, [this] {
+        updateStatusPanel();
+        boardView_->update();
+    });
 }
 
 void MainDialog::openFile(const std::string& path) {
     session_.board.currentFilePath = path;
-    if (loadPuzzleFile(session_, FormatAuto)) boardView_->setFocus(); // as "ロード..." does
+    if (loadPuzzleFile(session_, FormatAuto)) {
+        liveCheck_->boardChanged();
+        boardView_->setFocus(); // as "ロード..." does
+    }
 }
 
 bool MainDialog::mayReplacePuzzle() {
@@ -169,13 +183,19 @@ void MainDialog::refreshControls(bool repaintNow) {
         boardView_->repaint();
     else
         boardView_->update();
-    statusPanel_->setText(
-        qs(statusText(session_.status, session_.board.solutions.size(), viewList_->varyingCount(),
-                      session_.settings.fillAllCells != 0)));
-    fitStatusPanel(*statusPanel_);
+    updateStatusPanel();
     setWindowTitle(qs(windowTitleFor(session_.board)));
     if (repaintNow) statusPanel_->repaint();
     applyEnableTable();
+}
+
+void MainDialog::updateStatusPanel() {
+    const QString verdict = liveCheck_->statusLines(*statusPanel_);
+    statusPanel_->setText(
+        qs(statusText(session_.status, session_.board.solutions.size(), viewList_->varyingCount(),
+                      session_.settings.fillAllCells != 0, verdict.toStdString())));
+    statusPanel_->setToolTip(qs(liveCheck_->toolTip()));
+    fitStatusPanel(*statusPanel_, !verdict.isEmpty());
 }
 
 void MainDialog::applyEnableTable() {
@@ -242,7 +262,7 @@ void MainDialog::layoutMainDialog() {
     resumeButton_->setGeometry(x, 148, ButtonWidth, ButtonHeight);
     viewSelector_->setGeometry(x, 188, ButtonWidth, ButtonHeight);
     statusPanel_->setGeometry(x, 228, ButtonWidth, StatusPanelHeight);
-    fitStatusPanel(*statusPanel_);
+    fitStatusPanel(*statusPanel_, !liveCheck_->statusLines(*statusPanel_).isEmpty());
     debugStopStep_->setGeometry(x, 358, ButtonWidth, ButtonHeight);
     debugStopStep_->setHidden(session_.settings.debugMode == 0);
     windowFit_->centreAfterResize(previousSize);
@@ -319,6 +339,7 @@ void MainDialog::closeEvent(QCloseEvent* event) {
         return;
     }
     closeSeen_ = true;
+    liveCheck_->suspend(); // for good: the window is going
     event->accept();
 }
 
@@ -382,6 +403,7 @@ void MainDialog::onNewBoard() {
     if (!newBoardButton_->isEnabled()) return;
     if (!mayReplacePuzzle()) return;
     if (runNewBoardDialog(session_, this)) {
+        liveCheck_->boardChanged();
         layoutMainDialog();
         refreshControls(false);
         boardView_->setFocus(); // the digits typed next go to the new board
@@ -391,8 +413,11 @@ void MainDialog::onNewBoard() {
 void MainDialog::onLoad() {
     if (!loadButton_->isEnabled()) return;
     if (!mayReplacePuzzle()) return;
-    if (chooseOpenFile(session_, this) && loadPuzzleFile(session_, session_.board.openFormatChoice))
+    if (chooseOpenFile(session_, this) &&
+        loadPuzzleFile(session_, session_.board.openFormatChoice)) {
+        liveCheck_->boardChanged();
         boardView_->setFocus(); // the digits typed next go to the loaded board
+    }
 }
 
 void MainDialog::onSave() {
@@ -402,7 +427,9 @@ void MainDialog::onSave() {
 
 void MainDialog::onStart() {
     if (!startButton_->isEnabled()) return;
+    liveCheck_->suspend(); // the real search runs alone
     startSearch(session_, *search_);
+    liveCheck_->resume();
 }
 
 void MainDialog::onPause() {
@@ -413,7 +440,9 @@ void MainDialog::onPause() {
 
 void MainDialog::onResume() {
     if (!resumeButton_->isEnabled()) return;
+    liveCheck_->suspend();
     resumeSearch(session_, *search_);
+    liveCheck_->resume();
 }
 
 void MainDialog::onTabChangedByUser(int index) {

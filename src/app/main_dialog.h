@@ -16,6 +16,7 @@ namespace corvane {
 
 class BoardView;
 class CommandMenu;
+class LiveCheck;
 class TabControl;
 class ViewList;
 class WindowFit;
@@ -36,6 +37,8 @@ class MainDialog : public QWidget, public MainWindow {
     Session& session() { return session_; }
     const SearchSession& searchSession() const { return *search_; }
     SearchSession& searchSession() { return *search_; }
+    /// The editor's background check; a change of the rule calls its boardChanged().
+    LiveCheck& liveCheck() { return *liveCheck_; }
 
     /// Loads the puzzle file `path` with format recognition (command line, dropped files); a
     /// board read gets the keyboard focus, as after "ロード...".
@@ -94,6 +97,7 @@ class MainDialog : public QWidget, public MainWindow {
   private:
     void createControls();
     void applyEnableTable();
+    void updateStatusPanel();
     void onNewBoard();
     void onLoad();
     void onSave();
@@ -107,6 +111,7 @@ class MainDialog : public QWidget, public MainWindow {
 
     Session session_;
     std::unique_ptr<SearchSession> search_;
+    std::unique_ptr<LiveCheck> liveCheck_; // reads session_; ends before it
     TabControl* tabs_ = nullptr;
     BoardView* boardView_ = nullptr;
     QPushButton* newBoardButton_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/cell_editor.h"
 #include "app/command_menu.h"
+#include "app/live_check.h"
 #include "app/main_dialog.h"
 #include "model/session.h"
 
@@ -35,6 +36,7 @@ void installRuleCommand(MainDialog& window, CommandMenu& menu) {
             session.settings.fillAllCells = self->isChecked() ? 1 : 0;
             session.saveConfig();
             resetSearchAfterEdit(session.status);
+            window.liveCheck().boardChanged(); // the verdict follows the rule
             window.refreshControls(false);
         });
     action->setCheckable(true);

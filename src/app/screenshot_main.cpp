@@ -1,9 +1,11 @@
 // Renders the main window into PNG files: offscreen, editing, a paused search, a solution, where
-// the two solutions of another puzzle differ, and the exported pictures of a puzzle and solution;
-// with --big-board, a 40 x 40 board on the whole screen of a real X server; with --startup, the
-// program started with a puzzle file on the command line there.
+// the two solutions of another puzzle differ, the exported pictures of a puzzle and solution and
+// the background check's verdict on a puzzle with a pair missing; with --big-board, a 40 x 40
+// board on the whole screen of a real X server; with --startup, the program started with a
+// puzzle file on the command line there.
 #include "app/app_main.h"
 #include "app/board_view.h"
+#include "app/live_check.h"
 #include "app/main_dialog.h"
 #include "app/picture_command.h"
 #include "app/tab_control.h"
@@ -134,6 +136,28 @@ bool renderStartup(const char* puzzle, const QString& dir) {
     return ok && code == 0;
 }
 
+/// The unique puzzle without its last pair (6), the cursor where one of its clues was, once the
+/// background check has given its verdict: "複数解", and the cells where two solutions differ
+/// tinted on the editing tab.
+bool renderLiveCheck(const QString& dir) {
+    constexpr int missing = 6;
+    MainDialog window(nullptr, Settings{});
+    Session& session = window.session();
+    resetBoard(session.board, session.status, window, 10, 10);
+    for (const Clue& c : PuzzleClues)
+        if (c.number != missing) session.board.boardCells[cellIndex(c.x, c.y)] = c.number;
+    session.board.cursorCell = cellIndex(7, 2);
+    window.liveCheck().boardChanged();
+    window.layoutMainDialog();
+    window.refreshControls(false);
+    window.show();
+    window.boardView()->setFocus();
+    const bool decided =
+        QTest::qWaitFor([&] { return window.liveCheck().verdict() == Verdict::Multiple; }, 30000);
+    if (!decided) std::fprintf(stderr, "the background check gave no \"複数解\"\n");
+    return decided && save(window, dir, "live-check.png");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -210,5 +234,6 @@ int main(int argc, char** argv) {
          session.board.solutions.size() == 2;
     window.viewSelector()->setCurrentIndex(window.viewSelector()->count() - 1);
     ok = ok && save(window, dir, "varying-search.png");
+    ok = ok && renderLiveCheck(dir);
     return ok ? 0 : 1;
 }

@@ -16,7 +16,8 @@ std::string elapsedTimeText(std::uint64_t elapsedMs) {
 }
 
 std::string statusText(const SearchStatus& status, std::size_t solutionCount,
-                       std::optional<std::size_t> varyingCells, bool fillRule) {
+                       std::optional<std::size_t> varyingCells, bool fillRule,
+                       const std::string& verdictLines) {
     std::string text = "ステップ数\n" + std::to_string(status.stepCount) + "\n";
     text += "経過時間\n";
     text += status.startTime == 0 ? std::string("--:--:--.---") : elapsedTimeText(status.elapsedMs);
@@ -25,6 +26,7 @@ std::string statusText(const SearchStatus& status, std::size_t solutionCount,
         text += "解の個数\n" + std::to_string(solutionCount) + "\n";
     if (status.searchState == SearchState::Paused) text += "一時停止中！\n";
     if (varyingCells) text += "相違マス数\n" + std::to_string(*varyingCells) + "\n";
+    text += verdictLines;
     if (fillRule) text += "ルール\n全マスを埋める\n";
     return text;
 }

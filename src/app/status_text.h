@@ -17,11 +17,12 @@ std::string elapsedTimeText(std::uint64_t elapsedMs);
 /// elapsed time ("--:--:--.---" while startTime is 0), the number of stored solutions unless
 /// Idle, "一時停止中！" when Paused, then "相違マス数" and the number of varying cells when
 /// given (the window gives it while two or more solutions are stored); every line ends with
-/// a line feed. Under the every-cell rule (`fillRule`) the lines "ルール" and "全マスを埋める"
-/// follow.
+/// a line feed. Then `verdictLines`, the background check's "判定" and its verdict, each
+/// ended by a line feed; last, under the every-cell rule (`fillRule`), the lines "ルール" and
+/// "全マスを埋める".
 std::string statusText(const SearchStatus& status, std::size_t solutionCount,
                        std::optional<std::size_t> varyingCells = std::nullopt,
-                       bool fillRule = false);
+                       bool fillRule = false, const std::string& verdictLines = {});
 
 /// Which of the main window's controls accept input in one search state.
 struct ControlEnables {

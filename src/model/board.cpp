@@ -28,6 +28,13 @@ void clearSolutions(Board& board, MainWindow& window) {
     window.selectViewItem(0);
 }
 
+void copyClues(const Board& from, Board& to) {
+    to.boardWidth = from.boardWidth;
+    to.boardHeight = from.boardHeight;
+    to.boardLastRowOffset = from.boardLastRowOffset;
+    to.boardCells = from.boardCells;
+}
+
 bool resetBoard(Board& board, SearchStatus& status, MainWindow& window, int height, int width) {
     if (width < 1 || width > MaxBoardSide || height < 1 || height > MaxBoardSide) return false;
     board.boardHeight = height;

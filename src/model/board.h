@@ -98,6 +98,10 @@ inline std::uint64_t solutionTotal(const Board& board) {
 /// Empties `solutions` and the view list down to "通常画面", which it selects.
 void clearSolutions(Board& board, MainWindow& window);
 
+/// Copies the puzzle alone, its size and clue cells, from `from` into `to`; the answers, the
+/// cursor and the file fields of `to` stay as they are.
+void copyClues(const Board& from, Board& to);
+
 /// Makes a new empty board, not modified. Returns false and changes nothing unless width <= 100
 /// and 1 <= height <= 100 (callers check width >= 1 first; width < 1 is refused too).
 bool resetBoard(Board& board, SearchStatus& status, MainWindow& window, int height, int width);

@@ -14,6 +14,12 @@ struct SearchStatus {
     std::uint64_t elapsedMs = 0;  // (now - startTime) / 10000, refreshed at the driver's checkpoints
 };
 
+/// True while a search runs, is being paused or stands paused (it may still be resumed).
+inline bool searchInProgress(SearchState state) {
+    return state == SearchState::Running || state == SearchState::PauseRequested ||
+           state == SearchState::Paused;
+}
+
 /// The current system time as a count of 100-nanosecond units.
 std::int64_t currentSystemTime();
 

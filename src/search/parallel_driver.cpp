@@ -107,13 +107,18 @@ bool searchToEnd(Session& session, SearchSession& search, const ParallelOptions&
             }
         }
     }
-    const std::uint64_t limit = options.limit;
+    return searchSerially(session, search, options.limit) == SerialEnd::Exhausted;
+}
+
+SerialEnd searchSerially(Session& session, SearchSession& search, std::uint64_t limit,
+                         const std::function<bool()>& interrupt) {
     for (;;) {
         // At the limit the search stops only when something is left to search; with no choice
         // left on the trail the next step ends the search as usual, without counting a step.
         if (limit > 0 && session.board.solutionsFound >= limit && hasOpenChoice(search.engine))
-            return false;
-        if (!searchStep(session, search)) return true;
+            return SerialEnd::LimitReached;
+        if (!searchStep(session, search)) return SerialEnd::Exhausted;
+        if (interrupt && interrupt()) return SerialEnd::Interrupted;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "search/parallel_search.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace corvane {
 
@@ -30,6 +31,19 @@ bool beginParallelSearch(Session& session, SearchSession& search);
 /// stops every thread within a step and leaves the search Paused (or finishes it when nothing
 /// was left to search); quitting, a new start or an edit ends the threads.
 void runParallelSlices(Session& session, SearchSession& search);
+
+/// How a serial search run by searchSerially ended.
+enum class SerialEnd {
+    Exhausted,    // nothing is left to search; the result has been reported (finishSearch)
+    LimitReached, // the limit-th solution was found while something was left to search
+    Interrupted,  // `interrupt` asked to stop
+};
+
+/// Searches the prepared state serially on the calling thread. `limit` > 0 stops once that
+/// many solutions are found while something is left to search; `interrupt`, when given, is
+/// asked after every step and stops the search when it returns true.
+SerialEnd searchSerially(Session& session, SearchSession& search, std::uint64_t limit,
+                         const std::function<bool()>& interrupt = {});
 
 /// Searches the prepared state headless to its end on `options.threads` threads (the serial
 /// search for one, or when the preparation already found the solution). `options.limit` > 0
