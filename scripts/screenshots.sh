@@ -4,7 +4,9 @@
 # solutions of another puzzle differ), the exported pictures of a puzzle and its solution and
 # the verdict while typing on a puzzle with a pair missing;
 # then, under a real X server (Xvfb, 1024 x 768, with the Openbox window manager for real
-# window frames), a 40 x 40 board in a window that fits the screen.
+# window frames), a 40 x 40 board in a window that fits the screen, and the program started with
+# a 30 x 30 puzzle on its command line: the window must lie inside the screen, frame included,
+# with the keyboard focus on the board.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/deps.sh"
@@ -34,3 +36,5 @@ openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
 sleep 1
 QT_QPA_PLATFORM=xcb "$renderer" --big-board "$root/screenshots"
+QT_QPA_PLATFORM=xcb "$renderer" --startup "$root/examples/unique-30x30.kavrin.txt" \
+    "$root/screenshots"

@@ -133,8 +133,16 @@ void paintEditing(QPainter& painter, const Session& session, const ViewChoice& c
     drawAllNumbers(painter, board);
 }
 
+/// The yellow of a cell that no path covers, inset in a differing cell so that the light red
+/// around it still shows that the cell differs.
+QRect blankMarkRect(QPoint origin, bool differs) {
+    constexpr int Inset = 5;
+    const QRect cell = cellFillRect(origin);
+    return differs ? cell.adjusted(Inset, Inset, -Inset, -Inset) : cell;
+}
+
 /// A stored solution on its own: black paths, yellow cells that no path covers, and light red
-/// under the paths of the cells `differing` (when given) marks.
+/// under the cells `differing` (when given) marks: under their paths, or around the yellow.
 void paintAnswer(QPainter& painter, const Board& board, const Answer& answer,
                  const CellMask* differing) {
     NumberPainter numbers(painter);
@@ -143,13 +151,15 @@ void paintAnswer(QPainter& painter, const Board& board, const Answer& answer,
         const int v = answer.at(cell);
         if (clue > 0) {
             numbers.draw(cellOrigin(cell), clue);
-        } else if (isPathValue(v)) {
-            if (differing && differing->test(cell))
-                painter.fillRect(cellFillRect(cellOrigin(cell)), QColor(board_colour::Varying));
-            drawAnswerLines(painter, answer, cell, v, board_colour::Ink);
-        } else {
-            painter.fillRect(cellFillRect(cellOrigin(cell)), QColor(board_colour::Blank));
+            return;
         }
+        const bool differs = differing && differing->test(cell);
+        if (differs)
+            painter.fillRect(cellFillRect(cellOrigin(cell)), QColor(board_colour::Varying));
+        if (isPathValue(v))
+            drawAnswerLines(painter, answer, cell, v, board_colour::Ink);
+        else
+            painter.fillRect(blankMarkRect(cellOrigin(cell), differs), QColor(board_colour::Blank));
     });
 }
 

@@ -18,14 +18,19 @@ CommandMenu::CommandMenu(QWidget* window)
 }
 
 QAction* CommandMenu::addCommand(const QString& text, const QKeySequence& shortcut,
-                                 std::function<void()> handler) {
+                                 std::function<void()> handler, WhileSearching whileSearching) {
     auto* action = new QAction(text, menu_);
+    if (whileSearching == WhileSearching::Disabled) idleOnly_.push_back(action);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     menu_->addAction(action);
     window_->addAction(action);
     return action;
+}
+
+void CommandMenu::enableIdleCommands(bool enabled) {
+    for (QAction* action : idleOnly_) action->setEnabled(enabled);
 }
 
 void CommandMenu::addSeparator() {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QKeySequence;
@@ -15,7 +16,8 @@ namespace corvane {
 
 /// One button in the command column that opens a menu. Every command is also added to the
 /// window, so its shortcut works wherever the window has the focus and the menu need not be
-/// open. Commands check for themselves whether they apply in the current search state.
+/// open. Commands that cannot act while a search runs are disabled then (the window says
+/// when); every command still checks for itself whether it applies in the current state.
 class CommandMenu : public QObject {
     Q_OBJECT
   public:
@@ -27,9 +29,15 @@ class CommandMenu : public QObject {
     QPushButton* button() const { return button_; }
     QMenu* menu() const { return menu_; }
 
+    /// Whether a command can act while a search runs.
+    enum class WhileSearching { Acts, Disabled };
+
     /// Appends a command with `shortcut` (may be empty) that runs `handler` when triggered.
     QAction* addCommand(const QString& text, const QKeySequence& shortcut,
-                        std::function<void()> handler);
+                        std::function<void()> handler,
+                        WhileSearching whileSearching = WhileSearching::Acts);
+    /// Enables or disables the commands added with WhileSearching::Disabled.
+    void enableIdleCommands(bool enabled);
     /// Starts a new group of commands in the menu.
     void addSeparator();
     /// The command whose text is `text`, or null.
@@ -39,6 +47,7 @@ class CommandMenu : public QObject {
     QWidget* window_;
     QPushButton* button_;
     QMenu* menu_;
+    std::vector<QAction*> idleOnly_; // disabled while a search runs
 };
 
 } // namespace corvane

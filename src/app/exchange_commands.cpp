@@ -1,6 +1,7 @@
 // The exchange commands of the menu button and the text a drop carries.
 #include "app/exchange_commands.h"
 
+#include "app/board_view.h"
 #include "app/command_menu.h"
 #include "app/live_check.h"
 #include "app/main_dialog.h"
@@ -18,6 +19,7 @@ namespace corvane {
 namespace {
 
 constexpr const char* CopyRefused = "現在この条件でコピーする事は出来ません";
+constexpr const char* ClipboardUnreadable = "クリップボードの内容を問題として読めませんでした";
 
 bool looksLikePuzzleText(const QString& text) {
     const std::string utf8 = text.toStdString();
@@ -46,13 +48,43 @@ void copyPzprv3(MainDialog& window) {
     copyOrRefuse(window, pzprv3Text(board, answer, "\n"));
 }
 
+/// True when a read text may replace the puzzle now: refused with the exclamation beep while a
+/// search runs, then the window's gate asks what it must.
+bool mayReadText(MainDialog& window) {
+    if (window.session().status.searchState == SearchState::Running) {
+        window.beep(BeepKind::Exclamation);
+        return false;
+    }
+    return window.mayReplacePuzzle();
+}
+
+/// After a text was read: the background check looks at the new board, and the board gets
+/// the keyboard focus, as after a load, so the digits typed next go to it.
+void puzzleRead(MainDialog& window) {
+    window.liveCheck().boardChanged();
+    window.boardView()->setFocus();
+}
+
+/// Reads the clipboard as a load does; text that is no puzzle is refused with the reader's
+/// reason on a second line.
+void pasteClipboard(MainDialog& window) {
+    if (!mayReadText(window)) return;
+    std::string reason;
+    if (readPuzzleText(window.session(), QGuiApplication::clipboard()->text().toStdString(),
+                       reason)) {
+        puzzleRead(window);
+        return;
+    }
+    window.errorBox(std::string(ClipboardUnreadable) + "\n" + reason);
+}
+
 } // namespace
 
 void installExchangeCommands(MainDialog& window, CommandMenu& menu) {
     menu.addSeparator();
     menu.addCommand(
         QString::fromUtf8("URL・pzprv3を貼り付け"), QKeySequence(Qt::CTRL | Qt::Key_V),
-        [&window] { loadPuzzleFromText(window, QGuiApplication::clipboard()->text()); });
+        [&window] { pasteClipboard(window); }, CommandMenu::WhileSearching::Disabled);
     menu.addCommand(QString::fromUtf8("URLをコピー"), QKeySequence(Qt::CTRL | Qt::Key_C),
                     [&window] { copyUrl(window); });
     menu.addCommand(QString::fromUtf8("pzprv3形式でコピー"),
@@ -78,12 +110,8 @@ QString droppedPuzzleText(const QMimeData* data) {
 }
 
 void loadPuzzleFromText(MainDialog& window, const QString& text) {
-    if (window.session().status.searchState == SearchState::Running) {
-        window.beep(BeepKind::Exclamation);
-        return;
-    }
-    if (!window.mayReplacePuzzle()) return;
-    if (loadPuzzleText(window.session(), text.toStdString())) window.liveCheck().boardChanged();
+    if (mayReadText(window) && loadPuzzleText(window.session(), text.toStdString()))
+        puzzleRead(window);
 }
 
 } // namespace corvane

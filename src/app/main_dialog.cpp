@@ -9,6 +9,7 @@
 #include "app/menu_commands.h"
 #include "app/new_board_dialog.h"
 #include "app/open_file_dialog.h"
+#include "app/paused_search_question.h"
 #include "app/puzzle_info_dialog.h"
 #include "app/save_file_dialog.h"
 #include "app/status_text.h"
@@ -33,6 +34,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 
 namespace corvane {
 
@@ -151,11 +153,17 @@ void MainDialog::createControls() {
 
 void MainDialog::openFile(const std::string& path) {
     session_.board.currentFilePath = path;
-    if (loadPuzzleFile(session_, FormatAuto)) liveCheck_->boardChanged();
+    if (loadPuzzleFile(session_, FormatAuto)) {
+        liveCheck_->boardChanged();
+        boardView_->setFocus(); // as "ロード..." does
+    }
 }
 
 bool MainDialog::mayReplacePuzzle() {
-    return settleUnsavedChanges(session_, this);
+    // The paused search first: saving the puzzle is wasted when the user then keeps it.
+    if (settlePausedSearch(session_, this) && settleUnsavedChanges(session_, this)) return true;
+    boardView_->setFocus(); // not left on the button that asked, once the user stays
+    return false;
 }
 
 void MainDialog::errorBox(const std::string& text) {
@@ -197,17 +205,22 @@ void MainDialog::applyEnableTable() {
         {saveButton_, e.save},     {startButton_, e.start},       {resumeButton_, e.resume},
         {pauseButton_, e.pause},   {debugStopStep_, e.stopStep},
     };
-    for (const auto& [control, enabled] : table) {
+    const auto enable = [this](bool enabled, const std::function<void(bool)>& set) {
         if (!enabled) {
-            control->setEnabled(false);
+            set(false);
         } else if (pumpDepth_ > 0) {
             // Input queued while the control was locked is still being delivered: unlocking
             // now would let a click made on a disabled button act. Unlock after the pump.
             enablesPending_ = true;
         } else {
-            control->setEnabled(true);
+            set(true);
         }
-    }
+    };
+    for (const auto& [control, enabled] : table)
+        enable(enabled, [control](bool on) { control->setEnabled(on); });
+    // The menu commands that cannot act during a search (they replace or edit the puzzle, or
+    // draw it) follow "ロード...".
+    enable(e.load, [this](bool on) { commandMenu_->enableIdleCommands(on); });
     if (focusViewPending_ && boardView_->isEnabled()) {
         focusViewPending_ = false;
         boardView_->setFocus();

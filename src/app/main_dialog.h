@@ -36,13 +36,16 @@ class MainDialog : public QWidget, public MainWindow {
 
     Session& session() { return session_; }
     const SearchSession& searchSession() const { return *search_; }
+    SearchSession& searchSession() { return *search_; }
     /// The editor's background check; a change of the rule calls its boardChanged().
     LiveCheck& liveCheck() { return *liveCheck_; }
 
-    /// Loads the puzzle file `path` with format recognition (command line, dropped files).
+    /// Loads the puzzle file `path` with format recognition (command line, dropped files); a
+    /// board read gets the keyboard focus, as after "ロード...".
     void openFile(const std::string& path);
     /// Gate of every command that replaces the puzzle (new board, load, drop, paste): true when
-    /// the current puzzle may be replaced now.
+    /// the current puzzle may be replaced now (a paused search and unsaved edits may be
+    /// dropped); otherwise the board gets the keyboard focus back.
     bool mayReplacePuzzle();
     /// True once the window was closed; a running search then ends at its next pump.
     bool closeSeen() const { return closeSeen_; }

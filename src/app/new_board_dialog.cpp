@@ -49,7 +49,10 @@ bool runNewBoardDialog(Session& session, QWidget* parent) {
         const bool fits = w > 0 && w <= MaxBoardSide && h <= MaxBoardSide;
         if (fits && resetBoard(session.board, session.status, session.window, static_cast<int>(h),
                                static_cast<int>(w))) {
+            // A new puzzle: no file yet, and not the title and author of the one it replaces.
             session.board.currentFilePath.clear();
+            session.board.infoField1.clear();
+            session.board.infoField2.clear();
             dialog.accept();
             return;
         }

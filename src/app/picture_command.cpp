@@ -163,8 +163,9 @@ std::optional<std::string> writePictureFile(const Board& board, const PictureCho
 
 void installPictureCommand(MainDialog& window, CommandMenu& menu) {
     auto memory = std::make_shared<PictureMemory>();
-    menu.addCommand(QString::fromUtf8(CommandText), QKeySequence(Qt::CTRL | Qt::Key_E),
-                    [&window, memory] { savePicture(window, *memory); });
+    menu.addCommand(
+        QString::fromUtf8(CommandText), QKeySequence(Qt::CTRL | Qt::Key_E),
+        [&window, memory] { savePicture(window, *memory); }, CommandMenu::WhileSearching::Disabled);
 }
 
 } // namespace corvane

@@ -39,7 +39,8 @@ std::optional<std::string> choosePictureFile(const std::string& proposedPath, bo
 std::optional<std::string> writePictureFile(const Board& board, const PictureChoice& choice,
                                             const std::string& path);
 
-/// Adds "画像として保存..." (Ctrl+E) to `menu`: picture dialog, file dialog, write.
+/// Adds "画像として保存..." (Ctrl+E, disabled while a search runs) to `menu`: picture dialog,
+/// file dialog, write.
 void installPictureCommand(MainDialog& window, CommandMenu& menu);
 
 } // namespace corvane

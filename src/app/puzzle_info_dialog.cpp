@@ -5,6 +5,7 @@
 #include "app/command_menu.h"
 #include "app/dialog_buttons.h"
 #include "app/main_dialog.h"
+#include "base/cp932_codec.h"
 #include "model/board.h"
 
 #include <QDialog>
@@ -12,15 +13,20 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <utility>
+#include <vector>
 
 namespace corvane {
 
 namespace {
 
 constexpr int FieldWidth = 240;
+constexpr const char* CannotBeSaved = "に保存できない文字があります：";
+constexpr const char* CannotBeSavedWhy = "\n（シフトJISで表せない文字は使えません）";
 
 QLineEdit* makeField(const std::string& text, const char* name, const char* refused,
                      QWidget* parent) {
@@ -30,6 +36,24 @@ QLineEdit* makeField(const std::string& text, const char* name, const char* refu
     const QString pattern = QStringLiteral("[^%1]*").arg(QString::fromLatin1(refused));
     field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
     return field;
+}
+
+/// True when the files can hold the field's text: puzzle files are code page 932, and a
+/// character it cannot hold would be saved as "?". Otherwise the characters are named in an
+/// error box over `dialog` and the field gets the focus back.
+bool fitsFiles(QLineEdit& field, const char* name, QDialog& dialog) {
+    const std::vector<std::string> outside = charactersOutsideCp932(field.text().toStdString());
+    if (outside.empty()) return true;
+    QString shown;
+    for (const std::string& character : outside)
+        shown += (shown.isEmpty() ? "" : " ") + QString::fromStdString(character);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("エラー"),
+                    QString::fromUtf8(name) + QString::fromUtf8(CannotBeSaved) + shown +
+                        QString::fromUtf8(CannotBeSavedWhy),
+                    QMessageBox::Ok, &dialog);
+    box.exec();
+    field.setFocus();
+    return false;
 }
 
 } // namespace
@@ -55,7 +79,13 @@ bool runPuzzleInfoDialog(Board& board, QWidget* parent) {
     fields->addRow(new QLabel(QString::fromUtf8("作者"), &dialog), author);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(fields);
-    addDialogButtons(dialog, *layout).ok->setDefault(true);
+    QPushButton* ok = addDialogButtons(dialog, *layout, false).ok;
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
+        for (const auto& [field, name] : {std::pair{title, "タイトル"}, std::pair{author, "作者"}})
+            if (!fitsFiles(*field, name, dialog)) return;
+        dialog.accept();
+    });
 
     title->setFocus();
     title->selectAll();
@@ -69,13 +99,14 @@ bool runPuzzleInfoDialog(Board& board, QWidget* parent) {
 }
 
 void installPuzzleInfoCommand(MainDialog& window, CommandMenu& menu) {
-    menu.addCommand(QString::fromUtf8("タイトルと作者..."), QKeySequence(Qt::CTRL | Qt::Key_I),
-                    [&window] {
-                        Session& session = window.session();
-                        if (session.status.searchState == SearchState::Running) return;
-                        if (runPuzzleInfoDialog(session.board, &window))
-                            window.refreshControls(false);
-                    });
+    menu.addCommand(
+        QString::fromUtf8("タイトルと作者..."), QKeySequence(Qt::CTRL | Qt::Key_I),
+        [&window] {
+            Session& session = window.session();
+            if (session.status.searchState == SearchState::Running) return;
+            if (runPuzzleInfoDialog(session.board, &window)) window.refreshControls(false);
+        },
+        CommandMenu::WhileSearching::Disabled);
 }
 
 } // namespace corvane

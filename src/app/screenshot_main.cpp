@@ -1,7 +1,9 @@
 // Renders the main window into PNG files: offscreen, editing, a paused search, a solution, where
 // the two solutions of another puzzle differ, the exported pictures of a puzzle and solution and
-// the background check's verdict on a puzzle with a pair missing;
-// with --big-board, a 40 x 40 board on the whole screen of a real X server.
+// the background check's verdict on a puzzle with a pair missing; with --big-board, a 40 x 40
+// board on the whole screen of a real X server; with --startup, the program started with a
+// puzzle file on the command line there.
+#include "app/app_main.h"
 #include "app/board_view.h"
 #include "app/live_check.h"
 #include "app/main_dialog.h"
@@ -12,9 +14,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -87,6 +91,51 @@ bool renderBigBoard(const QString& dir) {
     return inside;
 }
 
+/// The program started as a user starts it, with `puzzle` named on its command line: once the
+/// window manager has framed and activated the window, the whole screen is saved. Fails when
+/// the frame does not lie inside the screen's available geometry or the keyboard focus is not
+/// on the board.
+bool renderStartup(const char* puzzle, const QString& dir) {
+    QTemporaryDir config;
+    bool ok = false;
+    // Polled from the program's own event loop: the window appears, the file is read once the
+    // window is on the screen, and the window manager frames, places and activates it in its
+    // own time. Only a window that never gets there waits for the deadline.
+    QTimer poll;
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        MainDialog* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<MainDialog*>(w); d && d->isVisible()) window = d;
+        if (!window) return;
+        const bool placed =
+            !window->session().board.currentFilePath.empty() && window->isActiveWindow() &&
+            window->screen()->availableGeometry().contains(window->frameGeometry()) &&
+            QApplication::focusWidget() == window->boardView();
+        if (!placed && waited.elapsed() < 15000) return;
+        poll.stop();
+        QTest::qWait(300); // the last repaint of the frame
+        const QRect frame = window->frameGeometry();
+        std::printf("start-up: window %dx%d at %d,%d, focus on the board: %s\n", frame.width(),
+                    frame.height(), frame.x(), frame.y(),
+                    QApplication::focusWidget() == window->boardView() ? "yes" : "no");
+        const QString path = dir + "/startup.png";
+        ok = placed && window->screen()->grabWindow(0).save(path, "PNG");
+        if (ok)
+            std::printf("%s\n", qPrintable(path));
+        else
+            std::fprintf(stderr, "the window is misplaced or the board has no focus\n");
+        window->close();
+    });
+    poll.start(50);
+    char arg0[] = "corvane";
+    std::string file(puzzle);
+    char* argv[] = {arg0, file.data(), nullptr};
+    const int code = runMainWindow(2, argv, config.filePath("config.ini").toStdString());
+    return ok && code == 0;
+}
+
 /// The unique puzzle without its last pair (6), the cursor where one of its clues was, once the
 /// background check has given its verdict: "複数解", and the cells where two solutions differ
 /// tinted on the editing tab.
@@ -114,11 +163,13 @@ bool renderLiveCheck(const QString& dir) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool bigBoard = argc > 1 && std::strcmp(argv[1], "--big-board") == 0;
-    const int dirArg = bigBoard ? 2 : 1;
+    const bool startup = argc > 2 && std::strcmp(argv[1], "--startup") == 0;
+    const int dirArg = bigBoard ? 2 : startup ? 3 : 1;
     const QString dir =
         argc > dirArg ? QString::fromLocal8Bit(argv[dirArg]) : QString("screenshots");
     QDir().mkpath(dir);
     if (bigBoard) return renderBigBoard(dir) ? 0 : 1;
+    if (startup) return renderStartup(argv[2], dir) ? 0 : 1;
 
     Settings settings;
     settings.loopCount = 100; // small slices, so the pause below catches the search early

@@ -91,8 +91,9 @@ void WindowFit::placeBoard(const QRect& display, QSize boardSize) {
 }
 
 void WindowFit::moveView(QWidget* parent) {
-    // Within one window a new parent keeps the view's place in the keyboard order.
-    const bool focused = view_->hasFocus();
+    // Within one window a new parent keeps the view's place in the keyboard order. The focus
+    // it holds, or will get once the window is activated (a file read at start-up), stays.
+    const bool focused = view_->hasFocus() || window_->focusWidget() == view_;
     view_->setParent(parent);
     view_->show();
     if (focused) view_->setFocus();

@@ -1,6 +1,7 @@
 // Code page 932 conversion through the C library's iconv, with explicit substitution.
 #include "base/cp932_codec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -94,6 +95,20 @@ std::string encodeCp932(std::string_view utf8) {
         out += b < 0x80 ? static_cast<char>(b) : '?';
         return utf8SequenceLength(rest);
     });
+}
+
+std::vector<std::string> charactersOutsideCp932(std::string_view utf8) {
+    std::vector<std::string> outside;
+    Converter converter("CP932", "UTF-8");
+    converter.run(utf8, [&outside](std::string&, std::string_view rest) -> std::size_t {
+        if (static_cast<unsigned char>(rest[0]) < 0x80) return 1; // kept, as encodeCp932 does
+        const std::size_t length = utf8SequenceLength(rest);
+        std::string character(rest.substr(0, length));
+        if (std::find(outside.begin(), outside.end(), character) == outside.end())
+            outside.push_back(std::move(character));
+        return length;
+    });
+    return outside;
 }
 
 } // namespace corvane

@@ -72,14 +72,20 @@ bool refuse(Session& session, std::string* reason, std::string why) {
     return false;
 }
 
-/// Applies a parse that succeeded with an acceptable size, or refuses it. A puzzle whose
-/// lines were left out is shown first, then the box that says so.
-bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason, std::string* warning) {
-    if (!outcome.puzzle) return refuse(session, reason, std::move(outcome.reason));
+/// Applies a parse that succeeded with an acceptable size; otherwise changes nothing, shows
+/// nothing and stores why in `why`. A puzzle whose lines were left out is shown first, then
+/// the box that says so.
+bool applyOutcome(Session& session, ParseOutcome outcome, std::string& why, std::string* warning) {
+    if (!outcome.puzzle) {
+        why = std::move(outcome.reason);
+        return false;
+    }
     const ParsedPuzzle& puzzle = *outcome.puzzle;
     if (puzzle.width < 1 || puzzle.width > MaxBoardSide || puzzle.height < 1 ||
-        puzzle.height > MaxBoardSide)
-        return refuse(session, reason, "the board is not 1..100 by 1..100 cells");
+        puzzle.height > MaxBoardSide) {
+        why = "the board is not 1..100 by 1..100 cells";
+        return false;
+    }
     applyPuzzle(session, puzzle);
     session.window.layoutMainDialog();
     session.window.refreshControls(false);
@@ -92,6 +98,13 @@ bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason, std
             *warning += (warning->empty() ? "" : "; ") + puzzle.droppedAnswer;
     }
     return true;
+}
+
+/// Applies a parse that succeeded with an acceptable size, or refuses it.
+bool finishLoad(Session& session, ParseOutcome outcome, std::string* reason, std::string* warning) {
+    std::string why;
+    return applyOutcome(session, std::move(outcome), why, warning) ||
+           refuse(session, reason, std::move(why));
 }
 
 /// The first line of a text that is not blank.
@@ -134,7 +147,7 @@ bool loadPuzzleFile(Session& session, int requestedFormat, std::string* reason,
     return finishLoad(session, std::move(outcome), reason, warning);
 }
 
-bool loadPuzzleText(Session& session, std::string_view text, std::string* reason,
+bool readPuzzleText(Session& session, std::string_view text, std::string& reason,
                     std::string* warning) {
     text = withoutByteOrderMark(text);
     ParseOutcome outcome;
@@ -144,9 +157,15 @@ bool loadPuzzleText(Session& session, std::string_view text, std::string* reason
         outcome = parsePuzzlinkUrl(firstLine(text));
     else
         outcome = parseFailure("the text is neither a puzz.link URL nor pzprv3 text");
-    if (!finishLoad(session, std::move(outcome), reason, warning)) return false;
+    if (!applyOutcome(session, std::move(outcome), reason, warning)) return false;
     session.board.currentFilePath.clear();
     return true;
+}
+
+bool loadPuzzleText(Session& session, std::string_view text, std::string* reason,
+                    std::string* warning) {
+    std::string why;
+    return readPuzzleText(session, text, why, warning) || refuse(session, reason, std::move(why));
 }
 
 bool loadPuzzleUrl(Session& session, std::string_view url, std::string* reason,

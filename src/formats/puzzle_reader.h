@@ -39,4 +39,9 @@ bool loadPuzzleText(Session& session, std::string_view text, std::string* reason
 bool loadPuzzleUrl(Session& session, std::string_view url, std::string* reason = nullptr,
                    std::string* warning = nullptr);
 
+/// As loadPuzzleText, but a failure shows no box: `reason` says why (in English), and the
+/// caller tells the user in its own words.
+bool readPuzzleText(Session& session, std::string_view text, std::string& reason,
+                    std::string* warning = nullptr);
+
 } // namespace corvane

@@ -15,7 +15,6 @@ bool savePuzzleFile(Session& session) {
     board.answerChoice = session.window.selectedViewItem();
     const SaveChoice choice = session.window.saveDialog(board.currentFilePath);
     if (!choice.confirmed) return false;
-    board.currentFilePath = choice.path;
     session.settings.fileFormat = choice.format;
     board.answerChoice = choice.answer;
     session.saveConfig();
@@ -26,10 +25,13 @@ bool savePuzzleFile(Session& session) {
         session.window.errorBox("現在この条件でセーブする事は出来ません");
         return false;
     }
-    if (!writeFileReplacing(filePathFromUtf8(board.currentFilePath), encodeCp932(*text))) {
+    if (!writeFileReplacing(filePathFromUtf8(choice.path), encodeCp932(*text))) {
         session.window.errorBox("ファイルのセーブに失敗しました");
         return false;
     }
+    // Only a written file becomes the puzzle's file: after a failure the next save starts
+    // from the name the puzzle had.
+    board.currentFilePath = choice.path;
     board.modified = false;
     return true;
 }

@@ -6,10 +6,11 @@ namespace corvane {
 struct Session;
 
 /// Takes the answer choice from the view list, shows the save dialog and, when it is
-/// confirmed, stores the chosen path, format and answer and saves the settings. A refused
-/// text ("現在この条件でセーブする事は出来ません") is decided before the file is touched; a
-/// failed write shows "ファイルのセーブに失敗しました". Returns true only when the file was
-/// written, and only then is the board no longer modified; its clues and answers never change.
+/// confirmed, stores the chosen format and answer and saves the settings. A refused text
+/// ("現在この条件でセーブする事は出来ません") is decided before the file is touched; a failed
+/// write shows "ファイルのセーブに失敗しました". Returns true only when the file was written,
+/// and only then does the chosen path become currentFilePath and the board is no longer
+/// modified; its clues and answers never change.
 bool savePuzzleFile(Session& session);
 
 } // namespace corvane

@@ -51,6 +51,7 @@ bool beginParallelSearch(Session& session, SearchSession& search) {
     if (threads <= 1 || session.board.solutionsFound > 0) return false;
     ParallelOptions options;
     options.threads = threads;
+    options.gate = search.stepGate;
     search.parallel.reset(new ParallelSearch(session, search, options));
     if (search.parallel->start()) return true;
     search.parallel.reset();

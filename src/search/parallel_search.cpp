@@ -6,6 +6,7 @@
 #include "search/result_evaluation.h"
 #include "search/search_session.h"
 #include "search/search_threads.h"
+#include "search/step_gate.h"
 #include "search/subtree_walker.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ enum Attention : unsigned {
     PauseBit = 2,   // stand still until resumed
     SplitBit = 4,   // a thread wants work: give away a branch
     PublishBit = 8, // copy the engine of the earliest subtree for the live picture
+    GateBit = 16,   // a step gate is set: every step asks it first
 };
 
 /// Solutions of a subtree as the merge takes them: one solution, or (when nobody needs them
@@ -105,6 +107,10 @@ std::size_t bytesOf(const Found& found) {
 /// - publishEarliest hands the owner's engine to a thread under the lock and waits on
 ///   `progress` until the copy is done, so the copy and the owner's later reads are ordered
 ///   by the lock.
+/// - The step gate (a test hook, options.gate) keeps its permits under its own lock, taken
+///   inside `mutex` (attend calls pass() with it held) and never the other way round: the
+///   gate wakes held threads through its waker, which takes `mutex` only after the gate's
+///   lock is released. A held thread waits on `workChanged` as a paused one does.
 struct ParallelSearch::Shared {
     struct Worker {
         SubtreeWalker* walker = nullptr;
@@ -180,6 +186,7 @@ void ParallelSearch::Shared::updateAttention() {
     if (paused) bits |= PauseBit;
     if (!paused && pending < idle + options.spareTasks) bits |= SplitBit;
     if (publishTask) bits |= PublishBit;
+    if (options.gate) bits |= GateBit;
     attention.store(bits, std::memory_order_relaxed);
 }
 
@@ -256,7 +263,8 @@ bool ParallelSearch::Shared::attend(Worker& w, Task& task) {
     for (;;) {
         if (cancelled) return false;
         serveWhileLocked(w, task);
-        if (!paused) return true;
+        // A thread the gate holds stands still like a paused one until it is woken.
+        if (!paused && (!options.gate || options.gate->pass())) return true;
         --stepping;
         progress.notify_all();
         workChanged.wait(lock);
@@ -344,6 +352,7 @@ ParallelSearch::ParallelSearch(Session& session, SearchSession& search,
 ParallelSearch::~ParallelSearch() {
     shared_->cancel();
     if (shared_->threads) shared_->threads->wait();
+    if (shared_->options.gate) shared_->options.gate->setWaker(nullptr);
 }
 
 bool ParallelSearch::start() {
@@ -354,6 +363,11 @@ bool ParallelSearch::start() {
         s.pending = 1;
         s.updateAttention();
     }
+    if (s.options.gate)
+        s.options.gate->setWaker([&s] {
+            std::lock_guard lock(s.mutex);
+            s.workChanged.notify_all();
+        });
     if (!s.search.threads) s.search.threads.reset(new SearchThreads);
     s.threads = s.search.threads.get();
     for (unsigned i = 0; i < std::max(1u, s.options.threads); ++i)

@@ -12,6 +12,7 @@ struct Engine;
 struct Session;
 struct SearchSession;
 class SearchThreads;
+class StepGate;
 
 /// How a parallel search runs.
 struct ParallelOptions {
@@ -22,6 +23,8 @@ struct ParallelOptions {
     std::size_t spareTasks = 0;
     /// Memory the solutions of subtrees not yet merged may hold before their threads wait.
     std::size_t bufferBytes = std::size_t(32) << 20;
+    /// Test hook: when set, every step of every thread passes this gate first.
+    StepGate* gate = nullptr;
 };
 
 /// Where a parallel search stands after a merge.

@@ -13,6 +13,7 @@
 namespace corvane {
 
 class Answer;
+class StepGate;
 
 /// How many answers a search keeps in the board's list. Beyond either bound the search goes on
 /// counting; only the answers found first are kept and listed.
@@ -31,6 +32,9 @@ struct SearchSession {
     std::function<void(const Answer&, std::uint64_t)> answerObserver;
     bool firstAnswerHasBlanks = false;  // the first solution leaves a board cell on no path
     std::uint64_t searchGeneration = 0; // counts searches started; a nested start changes it
+    /// Test hook: a gate that the threads of the parallel searches started from here pass
+    /// before every step; null (always, outside tests) lets them run freely.
+    StepGate* stepGate = nullptr;
     /// Threads and engines of parallel searches, made by the first one and kept.
     std::unique_ptr<SearchThreads, SearchThreadsDeleter> threads;
     /// A parallel search that is running or paused; null for a serial search. Declared after

@@ -193,7 +193,12 @@ TEST_F(VaryingPictureTest, SearchTabShowsVaryingCellsLightRedAndTheSharedPaths) 
     EXPECT_EQ(colourAt(img, 36, 40), Black);    // its path down, over the light red
     EXPECT_EQ(colourAt(img, 60, 5), LightRed);  // (3, 1) now on pair 3
     EXPECT_EQ(colourAt(img, 100, 30), White);   // (5, 2) is as in solution 1
-    EXPECT_EQ(colourAt(img, 52, 80), Yellow);   // (3, 4) is empty in solution 2
+    // (3, 4) is empty in solution 2: yellow, inside the light red of a cell that differs.
+    EXPECT_EQ(colourAt(img, 60, 84), Yellow);
+    EXPECT_EQ(colourAt(img, 50, 74), LightRed);
+    // Every differing cell shows light red, the empty ones (3, 4) and (4, 4) too.
+    for (auto [x, y] : {std::pair{3, 1}, {4, 1}, {2, 2}, {4, 2}, {2, 3}, {4, 3}, {3, 4}, {4, 4}})
+        EXPECT_EQ(colourAt(img, 24 * (x - 1) + 2, 24 * (y - 1) + 2), LightRed) << x << "," << y;
 }
 
 TEST_F(VaryingPictureTest, EditingTabLaysVaryingCellsUnderCursorAndSharedPathsInLightGrey) {

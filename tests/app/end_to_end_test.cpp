@@ -54,7 +54,7 @@ TEST(EndToEndTest, TypedPuzzleSearchedSavedInEveryFormatAndReadBack) {
     keepDialogStateIn(dialogState.path().string());
     const QString folder = QString::fromStdString(files.path().string());
 
-    MainDialog window(nullptr, Settings{});
+    MainDialog window(nullptr, Settings{.searchThreads = 1}); // the same search on any machine
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     Session& session = window.session();

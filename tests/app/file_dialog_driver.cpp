@@ -4,9 +4,11 @@
 #include "modal_script.h"
 
 #include <QAbstractItemView>
+#include <QCollator>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -15,6 +17,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace corvane::testing {
@@ -58,24 +61,36 @@ QStringList listedNames(QAbstractItemView* view) {
     return names;
 }
 
+/// True when `a` is listed before `b` in a freshly sorted file list: folders first, then by
+/// name, ignoring case and comparing digit runs as numbers.
+bool listedBefore(const QFileInfo& a, const QFileInfo& b, const QCollator& names) {
+    if (a.isDir() != b.isDir()) return a.isDir();
+    return names.compare(a.fileName(), b.fileName()) < 0;
+}
+
 bool waitForListing(QFileDialog* dialog, const QString& dir, int entries) {
     QAbstractItemView* view = fileList(dialog);
-    const bool listed = waitUntil([&] {
+    QCollator names;
+    names.setNumericMode(true);
+    names.setCaseSensitivity(Qt::CaseInsensitive);
+    // The model fetches the entries' details on its own thread and sorts again as they come:
+    // the wait ends once the list shows the folder in its final order, which is computed here
+    // from the file system, not taken from the list.
+    return waitUntil([&] {
         QFileSystemModel* model = fileModel(view);
         if (!model) return false;
         const QModelIndex root = view->rootIndex();
-        return QDir(model->filePath(root)) == QDir(dir) && model->rowCount(root) >= entries;
-    });
-    if (!listed) return false;
-    // The model fetches details and re-sorts in the background: wait until the order holds.
-    QStringList previous;
-    int stableRounds = 0;
-    return waitUntil([&] {
-        const QStringList names = listedNames(view);
-        stableRounds = names == previous ? stableRounds + 1 : 0;
-        previous = names;
-        if (stableRounds < 5) QTest::qWait(40);
-        return stableRounds >= 5;
+        if (QDir(model->filePath(root)) != QDir(dir) || model->rowCount(root) < entries)
+            return false;
+        const QStringList shown = listedNames(view);
+        QList<QFileInfo> infos;
+        for (const QString& name : shown) infos << QFileInfo(QDir(dir).filePath(name));
+        std::sort(infos.begin(), infos.end(), [&](const QFileInfo& a, const QFileInfo& b) {
+            return listedBefore(a, b, names);
+        });
+        QStringList sorted;
+        for (const QFileInfo& info : infos) sorted << info.fileName();
+        return shown == sorted;
     });
 }
 

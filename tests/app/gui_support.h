@@ -6,12 +6,16 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 #include <functional>
 #include <vector>
+
+#include "watchdog.h"
 
 namespace corvane::testing {
 
@@ -23,15 +27,17 @@ struct SeenBox {
 };
 
 /// Polls for modal windows while it lives: message boxes are recorded and confirmed, other
-/// dialogs go to `onDialog` (which must close them). Anything modal left open longer than the
-/// fallback is rejected and counted as stuck, so a failed check can never hang a test.
+/// dialogs go to `onDialog` (which must close them). Each modal is handled once, told apart by a
+/// mark it carries (a new box may open at the address of one just closed). Anything modal left
+/// open longer than the fallback is rejected and counted as stuck, so a failed check can never
+/// hang a test; the fallback is far beyond what a slow machine needs.
 class ModalAnswerer {
   public:
     std::vector<SeenBox> boxes;
     std::function<void(QWidget*)> onDialog;
     int stuck = 0;
 
-    explicit ModalAnswerer(int fallbackMs = 5000) : fallbackMs_(fallbackMs) {
+    explicit ModalAnswerer(int fallbackMs = WatchdogMs) : fallbackMs_(fallbackMs) {
         timer_.setInterval(10);
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
         timer_.start();
@@ -44,30 +50,35 @@ class ModalAnswerer {
     }
 
   private:
+    static constexpr const char* HandledMark = "corvaneTestHandled";
+
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
             seen_ = nullptr;
             return;
         }
-        if (modal != seen_) {
+        if (!modal->property(HandledMark).toBool()) {
+            modal->setProperty(HandledMark, true);
             seen_ = modal;
             since_.start();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 boxes.push_back({box->windowTitle(), box->text(), box->icon()});
-                QTimer::singleShot(0, box, [this, box] {
-                    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-                    // The next box may open before the next poll, even at this one's address.
-                    seen_ = nullptr;
+                QPointer<QMessageBox> guarded(box);
+                QTimer::singleShot(0, box, [guarded] {
+                    if (QAbstractButton* ok = guarded ? guarded->button(QMessageBox::Ok) : nullptr)
+                        ok->click();
                 });
                 return;
             }
-            if (onDialog) {
-                QTimer::singleShot(0, modal, [this, modal] { onDialog(modal); });
-                return;
-            }
+            if (onDialog) QTimer::singleShot(0, modal, [this, modal] { onDialog(modal); });
+            return;
         }
-        if (since_.isValid() && since_.elapsed() > fallbackMs_) {
+        if (modal != seen_) { // an earlier modal shows again once the one over it closed
+            seen_ = modal;
+            since_.start();
+        }
+        if (since_.elapsed() > fallbackMs_) {
             ++stuck;
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
@@ -78,10 +89,18 @@ class ModalAnswerer {
     }
 
     QTimer timer_;
-    QWidget* seen_ = nullptr;
+    QWidget* seen_ = nullptr; // the modal the fallback times; compared, never used
     QElapsedTimer since_;
     int fallbackMs_;
 };
+
+/// Delivers every event posted so far (zero timers, queued calls, drops' deferred loads): a
+/// marker posted now runs after them.
+inline bool flushPostedEvents() {
+    bool reached = false;
+    QTimer::singleShot(0, [&reached] { reached = true; });
+    return QTest::qWaitFor([&reached] { return reached; }, WatchdogMs);
+}
 
 /// Drags `paths` onto the middle of the shown top-level `window` and drops them there.
 inline void dropFiles(QWidget* window, const QStringList& paths) {

@@ -108,6 +108,13 @@ TEST_F(WindowFixture, EnableTableInEveryState) {
             EXPECT_EQ(w->isEnabled(), row.others) << w->metaObject()->className();
         EXPECT_EQ(window.pauseButton()->isEnabled(), row.pause);
         EXPECT_EQ(window.resumeButton()->isEnabled(), row.resume);
+        // The menu commands that replace, edit or draw the puzzle cannot act during a search;
+        // copying can.
+        for (const char* text : {"URL・pzprv3を貼り付け", "画像として保存...", "タイトルと作者...",
+                                 "URLをコピー", "pzprv3形式でコピー"})
+            EXPECT_EQ(window.commandMenu()->command(text)->isEnabled(),
+                      row.others || QString(text).contains("コピー"))
+                << text;
         EXPECT_TRUE(window.tabControl()->isEnabled());
         EXPECT_TRUE(window.viewSelector()->isEnabled());
     }
@@ -266,7 +273,8 @@ TEST_F(WindowFixture, DroppedFileIsLoadedFirstOnly) {
     const QString first = writePuzzle(dir, "a.txt", "w3h2n1s3n1\r\n");
     const QString second = writePuzzle(dir, "b.txt", "w4h4n1s14n1\r\n");
     testing::dropFiles(&window, {first, second, second});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().board.boardWidth == 3; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.session().board.boardWidth == 3; },
+                                testing::WatchdogMs));
     const Board& b = window.session().board;
     EXPECT_EQ(b.boardHeight, 2);
     EXPECT_EQ(b.boardCells[cellIndex(1, 1)], 1);
@@ -280,7 +288,7 @@ TEST_F(WindowFixture, DropRefusedWithExclamationWhileRunning) {
     setState(SearchState::Running);
     QSignalSpy beeps(&window, &MainDialog::beeped);
     testing::dropFiles(&window, {file});
-    QTest::qWait(50);
+    ASSERT_TRUE(testing::flushPostedEvents()); // a load the drop queued would have run
     ASSERT_EQ(beeps.count(), 1);
     EXPECT_EQ(beeps.at(0).at(0).value<BeepKind>(), BeepKind::Exclamation);
     EXPECT_EQ(window.session().board.boardWidth, 10);
@@ -290,7 +298,7 @@ TEST_F(WindowFixture, DropRefusedWithExclamationWhileRunning) {
 TEST_F(WindowFixture, DroppedUnreadableFileShowsLoadErrorAndKeepsBoard) {
     TempDir dir;
     testing::dropFiles(&window, {QString::fromStdString((dir / "missing.txt").string())});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.boxes.empty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.boxes.empty(); }, testing::WatchdogMs));
     EXPECT_EQ(answerer.boxes[0].caption, QString::fromUtf8("エラー"));
     EXPECT_EQ(answerer.boxes[0].text, QString::fromUtf8("ファイルのロードに失敗しました"));
     EXPECT_EQ(answerer.boxes[0].icon, QMessageBox::Critical);

@@ -9,19 +9,14 @@
 
 namespace corvane::testing {
 
-ModalScript::ModalScript(int timeoutMs) {
+ModalScript::ModalScript(int timeoutMs) : timeoutMs_(timeoutMs) {
     poll_.setInterval(10);
     QObject::connect(&poll_, &QTimer::timeout, [this] { poll(); });
     poll_.start();
-    fallback_.setSingleShot(false);
-    fallback_.setInterval(timeoutMs);
-    QObject::connect(&fallback_, &QTimer::timeout, [this] { rejectAll(); });
-    fallback_.start();
 }
 
 ModalScript::~ModalScript() {
     poll_.stop();
-    fallback_.stop();
 }
 
 ModalScript& ModalScript::then(Handler handler) {
@@ -31,6 +26,7 @@ ModalScript& ModalScript::then(Handler handler) {
 
 void ModalScript::poll() {
     QWidget* modal = QApplication::activeModalWidget();
+    rejectIfStuck(modal);
     if (!modal || handlers_.empty() || !modal->isVisible()) return;
     for (const QPointer<QWidget>& seen : handled_)
         if (seen == modal) return;
@@ -43,16 +39,19 @@ void ModalScript::poll() {
     });
 }
 
-void ModalScript::rejectAll() {
-    for (int i = 0; i < 20; ++i) {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return;
-        ADD_FAILURE() << "a modal window was left open: " << modal->windowTitle().toStdString();
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
+void ModalScript::rejectIfStuck(QWidget* modal) {
+    if (modal != active_) {
+        active_ = modal;
+        activeSince_.start();
+        return;
     }
+    if (!modal || activeSince_.elapsed() < timeoutMs_) return;
+    ADD_FAILURE() << "a modal window was left open: " << modal->windowTitle().toStdString();
+    active_ = nullptr;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
 }
 
 bool waitUntil(const std::function<bool()>& predicate, int timeoutMs) {

@@ -2,6 +2,9 @@
 // that rejects whatever stays open so that a failed check never hangs the suite.
 #pragma once
 
+#include "watchdog.h"
+
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -16,8 +19,9 @@ class ModalScript {
   public:
     using Handler = std::function<void(QWidget* modal)>;
 
-    /// Starts watching; after `timeoutMs` every modal still open is rejected as a failure.
-    explicit ModalScript(int timeoutMs = 20000);
+    /// Starts watching; a modal that stays the active one for `timeoutMs` in a row is rejected
+    /// as a failure (the default leaves a slow machine far more time than it needs).
+    explicit ModalScript(int timeoutMs = 2 * WatchdogMs);
     ~ModalScript();
     ModalScript(const ModalScript&) = delete;
     ModalScript& operator=(const ModalScript&) = delete;
@@ -31,16 +35,18 @@ class ModalScript {
 
   private:
     void poll();
-    void rejectAll();
+    void rejectIfStuck(QWidget* modal);
 
     QTimer poll_;
-    QTimer fallback_;
+    int timeoutMs_;
+    QPointer<QWidget> active_; // the active modal the fallback times
+    QElapsedTimer activeSince_;
     std::deque<Handler> handlers_;
     std::vector<QPointer<QWidget>> handled_; // each modal gets one handler only
 };
 
 /// Waits until `predicate` holds (events keep flowing); false after `timeoutMs`.
-bool waitUntil(const std::function<bool()>& predicate, int timeoutMs = 5000);
+bool waitUntil(const std::function<bool()>& predicate, int timeoutMs = WatchdogMs);
 
 /// Clicks the push button called `name` inside `dialog` from the event loop, after the
 /// current handler has returned.

@@ -25,7 +25,7 @@ using testing::setBoardPicture;
 
 const std::string sizeRefused = "サイズが正しくありません";
 
-/// A session holding a 3 x 2 puzzle with one stored answer and a file name.
+/// A session holding a 3 x 2 puzzle with one stored answer, a file name, a title and an author.
 struct NewBoardFixture : ::testing::Test {
     RecordingWindow window;
     Session session{window, nullptr};
@@ -37,6 +37,8 @@ struct NewBoardFixture : ::testing::Test {
         session.board.solutions.push_back(answer);
         window.viewItems.push_back("解 No.1");
         session.board.currentFilePath = "/tmp/puzzle.txt";
+        session.board.infoField1 = "春";
+        session.board.infoField2 = "山田";
         session.status.stepCount = 77;
     }
 
@@ -44,6 +46,7 @@ struct NewBoardFixture : ::testing::Test {
         EXPECT_EQ(boardPicture(session.board), (std::vector<std::string>{"1 . 2", "1 . 2"}));
         EXPECT_EQ(session.board.solutions.size(), 1u);
         EXPECT_EQ(session.board.currentFilePath, "/tmp/puzzle.txt");
+        EXPECT_EQ(session.board.infoField1 + session.board.infoField2, "春山田");
         EXPECT_EQ(session.status.stepCount, 77u);
     }
 };
@@ -75,6 +78,7 @@ TEST_F(NewBoardFixture, OpensOnCurrentSizeAndOkWithoutChangesEmptiesTheBoard) {
     EXPECT_TRUE(session.board.solutions.empty());
     EXPECT_EQ(window.viewItems, std::vector<std::string>{"通常画面"});
     EXPECT_EQ(session.board.currentFilePath, "");
+    EXPECT_EQ(session.board.infoField1 + session.board.infoField2, ""); // a new puzzle's own
     EXPECT_EQ(session.status.stepCount, 0u);
     EXPECT_TRUE(window.boxes.empty());
 }

@@ -8,8 +8,12 @@
 #include "recording_window.h"
 #include "temp_dir.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -43,7 +47,7 @@ TEST_F(PuzzleInfoTest, WindowTitleShowsTitleAndAuthor) {
 }
 
 TEST_F(PuzzleInfoTest, CtrlIEditsBothFieldsAndRefusesAColonInTheTitle) {
-    ModalScript script{5000};
+    ModalScript script;
     for (const char* button : {"cancelButton", "okButton"}) {
         script.then([button](QWidget* dialog) {
             for (const char* name : {"titleField", "authorField"}) {
@@ -69,6 +73,49 @@ TEST_F(PuzzleInfoTest, CtrlIEditsBothFieldsAndRefusesAColonInTheTitle) {
     loaded.board.currentFilePath = (dir / "p.txt").string();
     ASSERT_TRUE(loadPuzzleFile(loaded, FormatNshaC));
     EXPECT_EQ(loaded.board.infoField1 + "|" + loaded.board.infoField2, "Ann Bea|Ann: Bea");
+}
+
+TEST_F(PuzzleInfoTest, CharactersTheFilesCannotHoldAreRefusedByName) {
+    // Puzzle files are code page 932: "é", "😀" and "한" would be saved as "?". OK names them,
+    // field by field, and the dialog stays open until they are mended.
+    ModalScript script;
+    QPointer<QWidget> dialog;
+    QStringList refusals;
+    const auto setField = [&dialog](const char* name, const char* text) {
+        dialog->findChild<QLineEdit*>(name)->setText(QString::fromUtf8(text));
+    };
+    // Records the refusal; once its box is gone, mends `field` and confirms again.
+    const auto refused = [&](const char* field, const char* mended) {
+        return [&, field, mended](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            refusals << box->windowTitle() + ":" + box->text();
+            QObject::connect(box, &QObject::destroyed, [&, field, mended] {
+                ASSERT_TRUE(dialog && dialog->isVisible());
+                EXPECT_EQ(dialog->focusWidget()->objectName(), field);
+                setField(field, mended);
+                clickLater(dialog, "okButton");
+            });
+            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+        };
+    };
+    script
+        .then([&](QWidget* modal) {
+            dialog = modal;
+            setField("titleField", "Café ①😀 é");
+            setField("authorField", "한 Ann");
+            clickLater(modal, "okButton");
+        })
+        .then(refused("titleField", "Cafe ①"))
+        .then(refused("authorField", "Ann"));
+    window.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &window; }));
+    QTest::keyClick(window.boardView(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(script.pending(), 0);
+    const QString why = "\n（シフトJISで表せない文字は使えません）";
+    EXPECT_EQ(refusals, (QStringList{"エラー:タイトルに保存できない文字があります：é 😀" + why,
+                                     "エラー:作者に保存できない文字があります：한" + why}));
+    EXPECT_EQ(board.infoField1 + "|" + board.infoField2, "Cafe ①|Ann");
 }
 
 } // namespace

@@ -1,14 +1,16 @@
-// Commands that replace or drop the puzzle: the question about unsaved changes, and the focus
-// the board gets after a new board or a load.
+// Commands that replace or drop the puzzle: the questions about unsaved changes and about a
+// paused search, and the focus the board gets after a new board, a load or a question.
 #include "app/board_view.h"
 #include "app/main_dialog.h"
 #include "file_dialog_driver.h"
 #include "gui_support.h"
 #include "modal_script.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -18,7 +20,7 @@ using namespace corvane::testing;
 
 struct ReplacePuzzleTest : ::testing::Test, DialogFolders {
     MainDialog window{nullptr, Settings{}};
-    ModalScript script{5000};
+    ModalScript script;
 
     void SetUp() override {
         writeBytes(dir / "other.txt", "w3h2n1s3n1\r\n");
@@ -42,6 +44,15 @@ struct ReplacePuzzleTest : ::testing::Test, DialogFolders {
             for (const char* b : {"yesButton", "noButton", "cancelButton"})
                 texts << box->findChild<QAbstractButton*>(b)->text();
             EXPECT_EQ(texts.join('/'), "はい/いいえ/キャンセル");
+            clickLater(box, button);
+        });
+    }
+    /// Queues the answer `button` to the question about a paused search.
+    void answerPaused(const char* button) {
+        script.then([button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), "一時停止中の探索を破棄しますか？");
             clickLater(box, button);
         });
     }
@@ -88,10 +99,12 @@ TEST_F(ReplacePuzzleTest, TheAnswerDecidesWhetherANewBoardIsMade) {
         answer(row.answer);
         if (row.save) confirm(row.savedAs);
         if (row.goesOn) confirm(); // the new-board dialog
+        window.newBoardButton()->setFocus();
         QTest::mouseClick(window.newBoardButton(), Qt::LeftButton);
         EXPECT_TRUE(settled());
         EXPECT_EQ(clue(), row.goesOn ? 0 : 4);
         EXPECT_EQ(window.session().board.modified, !row.goesOn);
+        EXPECT_TRUE(boardFocused()); // also when the user stays: not left on the button
     }
     EXPECT_EQ(readBytes(dir / "saved.txt").substr(0, 4), "w10h");
 }
@@ -116,6 +129,52 @@ TEST_F(ReplacePuzzleTest, LoadDropAndCloseAskOnlyAboutAModifiedPuzzle) {
     window.session().status.searchState = SearchState::Running;
     EXPECT_TRUE(window.close());
     EXPECT_EQ(script.pending(), 0);
+}
+
+TEST_F(ReplacePuzzleTest, APausedSearchIsDroppedOnlyWhenTheUserAgrees) {
+    // Paste, new board, load and drop each ask first: "いいえ" keeps the paused search and the
+    // puzzle, "はい" goes on with the command.
+    QGuiApplication::clipboard()->setText("https://puzz.link/p?numlin/4/3/1h2j1h2");
+    const struct {
+        const char* name;
+        std::function<void()> command;
+        std::function<void()> dialogs; // what the command shows after the question
+    } rows[] = {
+        {"paste",
+         [&] {
+             window.activateWindow();
+             ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &window; }));
+             QTest::keyClick(window.boardView(), Qt::Key_V, Qt::ControlModifier);
+         },
+         [] {}},
+        {"new board", [&] { QTest::mouseClick(window.newBoardButton(), Qt::LeftButton); },
+         [&] { confirm(); }},
+        {"load", [&] { QTest::mouseClick(window.loadButton(), Qt::LeftButton); },
+         [&] { confirm("other.txt"); }},
+        {"drop", [&] { dropFiles(&window, {folder + "/other.txt"}); }, [] {}},
+    };
+    SearchStatus& status = window.session().status;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        clue() = 9;
+        status.searchState = SearchState::Paused;
+        status.stepCount = 1234;
+        window.refreshControls(false);
+        answerPaused("noButton");
+        row.command();
+        ASSERT_TRUE(settled());
+        EXPECT_EQ(status.searchState, SearchState::Paused);
+        EXPECT_EQ(status.stepCount, 1234u);
+        EXPECT_EQ(clue(), 9);
+        EXPECT_TRUE(boardFocused());
+
+        answerPaused("yesButton");
+        row.dialogs();
+        row.command();
+        ASSERT_TRUE(settled());
+        EXPECT_EQ(status.searchState, SearchState::Idle);
+        EXPECT_NE(clue(), 9);
+    }
 }
 
 TEST_F(ReplacePuzzleTest, NewBoardAndLoadHandTheFocusToTheBoard) {

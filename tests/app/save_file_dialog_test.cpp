@@ -181,11 +181,14 @@ TEST_F(SaveDialogFixture, AnExistingFileIsReplacedOnlyAfterTheUserAgrees) {
             QPointer<QAbstractButton> b = box->button(button);
             ASSERT_TRUE(b);
             QTimer::singleShot(0, [b] { b->click(); });
-            if (button == QMessageBox::No) // still open: confirm once more
-                QTimer::singleShot(50, [&fileDialog] {
+            if (button == QMessageBox::No) { // the dialog stays open: confirm once more
+                // The question's box lives until the dialog's accept has returned; only then
+                // can a new accept ask again.
+                QObject::connect(box, &QObject::destroyed, [&fileDialog] {
                     ASSERT_TRUE(fileDialog && fileDialog->isVisible());
                     acceptLater(fileDialog);
                 });
+            }
         };
     };
     ModalScript script;

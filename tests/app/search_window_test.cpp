@@ -4,7 +4,10 @@
 #include "app/main_dialog.h"
 #include "app/tab_control.h"
 #include "gui_support.h"
+#include "search/search_session.h"
+#include "search/step_gate.h"
 #include "temp_dir.h"
+#include "watchdog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -51,6 +54,7 @@ struct SearchWindowFixture : ::testing::Test {
     QString status() { return window.statusPanel()->text(); }
 
     TempDir dir;
+    StepGate gate; // outlives the window's searches; tests of the parallel search use it
     MainDialog window;
     ModalAnswerer answerer;
 };
@@ -90,17 +94,26 @@ TEST_F(SearchWindowFixture, PausedAndResumedSearchFindsEverySolution) {
 }
 
 TEST_F(SearchWindowFixture, ParallelSearchPausesEveryThreadAndResumesToTheSerialResult) {
-    // Four pairs on 15 x 15 cells: 142124 steps, time enough to pause in the first pump.
+    // Four pairs on 15 x 15 cells: 142124 steps. The gate lets the threads take 200 steps
+    // before the pause is clicked in the first pump, however busy the machine.
     testing::writeBytes(dir / "long.txt", "w15h15s4n4s19n2s91n2s10n3s25n3s1n4s22n1s23n1\r\n");
     window.openFile((dir / "long.txt").string());
     window.session().settings.searchThreads = 2;
-    duringSearch([this] { QTest::mouseClick(window.pauseButton(), Qt::LeftButton); });
+    window.searchSession().stepGate = &gate;
+    duringSearch([this] {
+        gate.allow(200);
+        EXPECT_TRUE(gate.waitUntilTaken(200, testing::WatchdogLimit));
+        QTest::mouseClick(window.pauseButton(), Qt::LeftButton);
+    });
     QTest::mouseClick(window.startButton(), Qt::LeftButton);
     ASSERT_EQ(state(), SearchState::Paused);
     // The panel shows the total of every thread.
     const std::uint64_t pausedAt = window.session().status.stepCount;
+    EXPECT_GT(pausedAt, 0u);
+    EXPECT_LT(pausedAt, 142124u);
     EXPECT_TRUE(status().startsWith(QString::fromUtf8("ステップ数\n%1\n").arg(pausedAt)));
 
+    gate.open();
     QTest::mouseClick(window.resumeButton(), Qt::LeftButton);
     ASSERT_EQ(state(), SearchState::Finished);
     EXPECT_EQ(window.session().status.stepCount, 142124u);
@@ -210,9 +223,10 @@ TEST_F(SearchWindowFixture, DebugModeStopsAtTheStepTypedInTheField) {
 
 TEST(SearchProgramTest, ClosingDuringSearchEndsProgramWithExitCodeZero) {
     TempDir dir;
+    // One search thread: the close lands in the serial search's first pump on any machine.
     testing::writeBytes(dir / "config.ini", "[Config]\r\nLoopCount=100\r\nDrawCount=1\r\n"
                                             "DebugMode=0\r\nFileFormat=0\r\n"
-                                            "DirectAutoSelect=1\r\n");
+                                            "DirectAutoSelect=1\r\nSearchThreads=1\r\n");
     testing::writeBytes(dir / "many.txt", ManySolutions);
     ModalAnswerer answerer;
     MainDialog* seen = nullptr;
@@ -220,7 +234,11 @@ TEST(SearchProgramTest, ClosingDuringSearchEndsProgramWithExitCodeZero) {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<MainDialog*>(w); d && d->isVisible()) seen = d;
         ASSERT_NE(seen, nullptr);
-        ASSERT_EQ(seen->session().board.boardWidth, 12); // the file named on the command line
+        // The file named on the command line, read once the window is on the screen.
+        const bool read = QTest::qWaitFor(
+            [&seen] { return seen->session().board.boardWidth == 12; }, testing::WatchdogMs);
+        EXPECT_TRUE(read);
+        if (!read) return seen->close(), void();
         QTimer::singleShot(0, seen, [&seen] {
             EXPECT_EQ(seen->session().status.searchState, SearchState::Running);
             seen->close();

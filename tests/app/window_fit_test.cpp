@@ -1,11 +1,14 @@
 // The main window on an 800 x 600 screen: big boards scroll inside a window that fits, small
 // ones keep the plain layout.
+#include "app/app_main.h"
 #include "app/board_view.h"
 #include "app/command_menu.h"
 #include "app/main_dialog.h"
 #include "app/window_fit.h"
 #include "temp_dir.h"
+#include "watchdog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +16,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -97,6 +101,52 @@ TEST_F(SmallScreenTest, BoardsThatFitKeepThePlainLayoutAndKeyboardOrder) {
     EXPECT_EQ(window.size(), plainSize);
     EXPECT_EQ(view->nextInFocusChain(), window.newBoardButton());
     EXPECT_TRUE(view->hasFocus());
+}
+
+TEST(SmallScreenStartup, BigPuzzleNamedOnTheCommandLineIsPlacedAndFocusedLikeALoad) {
+    // The program's own start: the window is shown, and the file is read as soon as it is on
+    // the screen, which may be before the window system has activated it. Digits typed next
+    // must reach the board.
+    testing::TempDir dir;
+    testing::writeBytes(dir / "big.txt", "w30h30s1n1s897n1\r\n"); // (1, 1) empty
+    bool checked = false;
+    QTimer::singleShot(0, [&checked] {
+        MainDialog* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<MainDialog*>(w); d && d->isVisible()) window = d;
+        ASSERT_NE(window, nullptr);
+        const bool ready =
+            QTest::qWaitFor([window] { return window->session().board.boardWidth == 30; },
+                            testing::WatchdogMs) &&
+            QTest::qWaitForWindowActive(window, testing::WatchdogMs);
+        EXPECT_TRUE(ready);
+        if (ready) {
+            EXPECT_TRUE(window->windowFit()->scrolling());
+            EXPECT_EQ(QApplication::focusWidget(), window->boardView());
+            EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+            EXPECT_EQ(window->session().board.boardCells[cellIndex(1, 1)], 7);
+            checked = true;
+        }
+        window->session().board.modified = false; // closing asks nothing
+        window->close();
+    });
+    const std::string file = (dir / "big.txt").string();
+    std::vector<char> arg1(file.begin(), file.end());
+    arg1.push_back('\0');
+    char arg0[] = "corvane";
+    char* argv[] = {arg0, arg1.data(), nullptr};
+    EXPECT_EQ(runMainWindow(2, argv, dir / "config.ini"), 0);
+    EXPECT_TRUE(checked);
+
+    // Read into a window not yet active, where the board moves into its scroll area: the
+    // focus is the board's once the window is activated.
+    MainDialog hidden(nullptr, Settings{});
+    hidden.openFile(file);
+    ASSERT_TRUE(hidden.windowFit()->scrolling());
+    hidden.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&hidden, testing::WatchdogMs));
+    EXPECT_EQ(QApplication::focusWidget(), hidden.boardView());
 }
 
 TEST(FittedDisplaySize, ScrollsOnlyTheDirectionsThatOverflow) {

@@ -41,6 +41,13 @@ TEST(Cp932CodecTest, UnencodableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(encodeCp932(""), "");
 }
 
+TEST(Cp932CodecTest, CharactersOutsideTheCodePageAreNamedOnceEach) {
+    using List = std::vector<std::string>;
+    EXPECT_EQ(charactersOutsideCp932("Café ①😀 é"), (List{"é", "😀"}));
+    EXPECT_EQ(charactersOutsideCp932("ｎ社ｃ形式 ｱｲｳ ①～－ abc ?"), List{});
+    EXPECT_EQ(charactersOutsideCp932("a\xff"), List{"\xff"});
+}
+
 TEST(Utf8TextTest, CodePointsBothWays) {
     const std::u32string points = utf8ToCodePoints("a問😀");
     EXPECT_EQ(points, (std::u32string{U'a', U'問', U'😀'}));

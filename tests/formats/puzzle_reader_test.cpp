@@ -255,7 +255,8 @@ TEST_F(PuzzleReaderTest, FilesThatCannotBeReadChangeNothing) {
 
 TEST_F(PuzzleReaderTest, LongTablesAndLinesTakeLinearTime) {
     // A table whose last character is the only one used, then lines that each need a look-up
-    // of every character: quadratic look-ups would take hours here.
+    // of every character: quadratic look-ups would take hours here, far beyond the limit that
+    // leaves a slow, loaded machine (or a sanitizer build) all the time it needs.
     const std::string table = "TABLE\t" + std::string(3'000'000, 'a') + "b\n";
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(loadBytes(table + "b\n" + std::string(3'000'000, 'b') + "\n"));
@@ -264,7 +265,7 @@ TEST_F(PuzzleReaderTest, LongTablesAndLinesTakeLinearTime) {
     EXPECT_FALSE(loadBytes(skipped)); // no grid
     ASSERT_TRUE(loadBytes(skipped + "bb\nab\n"));
     EXPECT_EQ(clues(), (Rows{"3000000 .", ". 3000000"}));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(300));
 }
 
 TEST_F(PuzzleReaderTest, LongPathsAndUndecodableBytes) {

@@ -95,9 +95,9 @@ TEST_F(PuzzleSaveTest, RefusalLeavesAnExistingFileIntact) {
     EXPECT_EQ(window.boxTexts(),
               std::vector<std::string>{"現在この条件でセーブする事は出来ません"});
     EXPECT_EQ(readBytes(target), "old content");
-    // The choice was applied all the same.
+    // The format chosen was applied all the same; the file, not written, is not the puzzle's.
     EXPECT_EQ(session.settings.fileFormat, FormatNshaC);
-    EXPECT_EQ(session.board.currentFilePath, target.string());
+    EXPECT_EQ(session.board.currentFilePath, "");
 
     window.boxes.clear();
     session.board.solutions[0].set(cellIndex(3, 2), 62);
@@ -154,10 +154,14 @@ TEST_F(PuzzleSaveTest, OnlyAWrittenFileIsASuccessAndClearsTheChange) {
         {target, FormatNshaC, true, false},
         {dir / "folder", FormatKavrin, true, false},
         {target, FormatKavrin, true, true}};
+    session.board.currentFilePath = (dir / "before.txt").string();
     for (const auto& [path, format, confirmed, written] : cases) {
         session.board.modified = true;
+        const std::string before = session.board.currentFilePath;
         EXPECT_EQ(save(path, format, 0, confirmed), written) << path << format;
         EXPECT_EQ(session.board.modified, !written) << path << format;
+        // A file not written does not become the puzzle's: the next save starts where it did.
+        EXPECT_EQ(session.board.currentFilePath, written ? path.string() : before) << path;
     }
     session.board.modified = true; // a load starts unmodified
     ASSERT_TRUE(loadPuzzleFile(session, FormatAuto));

@@ -3,6 +3,8 @@
 
 #include "formats/puzzle_reader.h"
 #include "search/parallel_driver.h"
+#include "search/step_gate.h"
+#include "watchdog.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,7 @@ namespace corvane {
 namespace {
 
 using testing::SearchRun;
+using testing::WatchdogLimit;
 
 /// Three pairs on a 12 x 12 board: 866 steps and 8 solutions in the recommended direction.
 const std::vector<std::string> SparseBoard{
@@ -180,9 +183,17 @@ TEST(SearchDriver, ParallelSearchPausesResumesAndEndsWithTheSerialResult) {
     serial.start();
     ASSERT_EQ(serial.lastMessage(), "解は193個でした。");
 
+    // The gate lets the threads take 300 steps before the first pump asks for the pause,
+    // however slow or busy the machine.
+    StepGate gate;
     SearchRun run = runOfBenchPuzzle(3);
+    run.search->stepGate = &gate;
     run.window.onPump = [&] {
-        if (run.window.pumpCount == 1) run.session.status.searchState = SearchState::PauseRequested;
+        if (run.window.pumpCount == 1) {
+            gate.allow(300);
+            EXPECT_TRUE(gate.waitUntilTaken(300, WatchdogLimit));
+            run.session.status.searchState = SearchState::PauseRequested;
+        }
         return true;
     };
     run.start();
@@ -199,9 +210,13 @@ TEST(SearchDriver, ParallelSearchPausesResumesAndEndsWithTheSerialResult) {
     EXPECT_EQ(run.window.viewItems.size(), shown + 1);
     EXPECT_GT(run.search->engine.trailTop, 0);
     EXPECT_TRUE(run.window.boxes.empty());
-    // Paused threads take no step.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // Paused threads take no step, even with the gate open: a picture request wakes each of
+    // them and finds them standing where they paused.
+    gate.open();
+    auto picture = std::make_unique<Engine>();
+    EXPECT_TRUE(run.search->parallel->publishEarliest(*picture));
     EXPECT_EQ(run.search->parallel->stepsSoFar(), pausedAt);
+    EXPECT_EQ(gate.taken(), 300u);
 
     run.window.onPump = [] { return true; };
     resumeSearch(run.session, *run.search);
@@ -214,10 +229,13 @@ TEST(SearchDriver, ParallelSearchPausesResumesAndEndsWithTheSerialResult) {
     EXPECT_EQ(run.search->parallel, nullptr);
 
     // A pause requested once the threads have searched everything ends the search instead.
+    StepGate lateGate;
     SearchRun late = runOfBenchPuzzle(3);
+    late.search->stepGate = &lateGate;
     late.window.onPump = [&] {
         late.session.status.searchState = SearchState::PauseRequested;
-        late.search->parallel->waitUntilOver(std::chrono::seconds(60));
+        lateGate.open();
+        late.search->parallel->waitUntilOver(WatchdogLimit);
         return true;
     };
     late.start();
@@ -228,11 +246,15 @@ TEST(SearchDriver, ParallelSearchPausesResumesAndEndsWithTheSerialResult) {
 }
 
 TEST(SearchDriver, ParallelThreadsEndWithQuitEditOrANewStart) {
+    // A closed gate holds the threads, so each search is still running at its first pump.
+    StepGate gate;
     SearchRun quit = runOfBenchPuzzle(2); // quitting in the pump: no result
+    quit.search->stepGate = &gate;
     quit.window.onPump = [] { return false; };
     quit.start();
     EXPECT_TRUE(quit.window.boxes.empty());
     SearchRun edited = runOfBenchPuzzle(2); // an edit seen in the pump: no pause to resume
+    edited.search->stepGate = &gate;
     edited.window.onPump = [&] {
         edited.session.status.searchState = SearchState::Idle;
         return true;
@@ -240,13 +262,16 @@ TEST(SearchDriver, ParallelThreadsEndWithQuitEditOrANewStart) {
     edited.start();
     EXPECT_EQ(edited.session.status.searchState, SearchState::Idle);
 
-    // A new start from inside the pump after a pause request replaces the running search.
+    // A new start from inside the pump after a pause request replaces the running search;
+    // the new one runs freely.
     SearchRun nested = runOfBenchPuzzle(2);
+    nested.search->stepGate = &gate;
     bool started = false;
     nested.window.onPump = [&] {
         if (!std::exchange(started, true)) {
             nested.session.status.searchState = SearchState::PauseRequested;
             testing::setBoardPicture(nested.session.board, SparseBoard);
+            gate.open();
             startSearch(nested.session, *nested.search);
         }
         return true;
