@@ -20,7 +20,7 @@ CommandMenu::CommandMenu(QWidget* window)
 QAction* CommandMenu::addCommand(const QString& text, const QKeySequence& shortcut,
                                  std::function<void()> handler, WhileSearching whileSearching) {
     auto* action = new QAction(text, menu_);
-    if (whileSearching == WhileSearching::Disabled) idleOnly_.push_back(action);
+    if (whileSearching != WhileSearching::Acts) locked_.emplace_back(action, whileSearching);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
@@ -29,8 +29,9 @@ QAction* CommandMenu::addCommand(const QString& text, const QKeySequence& shortc
     return action;
 }
 
-void CommandMenu::enableIdleCommands(bool enabled) {
-    for (QAction* action : idleOnly_) action->setEnabled(enabled);
+void CommandMenu::enableCommands(WhileSearching policy, bool enabled) {
+    for (const auto& [action, own] : locked_)
+        if (own == policy) action->setEnabled(enabled);
 }
 
 void CommandMenu::addSeparator() {

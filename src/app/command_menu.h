@@ -29,15 +29,15 @@ class CommandMenu : public QObject {
     QPushButton* button() const { return button_; }
     QMenu* menu() const { return menu_; }
 
-    /// Whether a command can act while a search runs.
-    enum class WhileSearching { Acts, Disabled };
+    /// Whether a command can act while a search runs, or also while one is paused.
+    enum class WhileSearching { Acts, Disabled, DisabledWhilePaused };
 
     /// Appends a command with `shortcut` (may be empty) that runs `handler` when triggered.
     QAction* addCommand(const QString& text, const QKeySequence& shortcut,
                         std::function<void()> handler,
                         WhileSearching whileSearching = WhileSearching::Acts);
-    /// Enables or disables the commands added with WhileSearching::Disabled.
-    void enableIdleCommands(bool enabled);
+    /// Enables or disables the commands added with `policy` (Disabled or DisabledWhilePaused).
+    void enableCommands(WhileSearching policy, bool enabled);
     /// Starts a new group of commands in the menu.
     void addSeparator();
     /// The command whose text is `text`, or null.
@@ -47,7 +47,7 @@ class CommandMenu : public QObject {
     QWidget* window_;
     QPushButton* button_;
     QMenu* menu_;
-    std::vector<QAction*> idleOnly_; // disabled while a search runs
+    std::vector<std::pair<QAction*, WhileSearching>> locked_; // disabled during some searches
 };
 
 } // namespace corvane

@@ -220,7 +220,11 @@ void MainDialog::applyEnableTable() {
         enable(enabled, [control](bool on) { control->setEnabled(on); });
     // The menu commands that cannot act during a search (they replace or edit the puzzle, or
     // draw it) follow "ロード...".
-    enable(e.load, [this](bool on) { commandMenu_->enableIdleCommands(on); });
+    using Policy = CommandMenu::WhileSearching;
+    enable(e.load, [this](bool on) { commandMenu_->enableCommands(Policy::Disabled, on); });
+    // A paused search keeps the rule it was started with.
+    enable(!searchInProgress(session_.status.searchState),
+           [this](bool on) { commandMenu_->enableCommands(Policy::DisabledWhilePaused, on); });
     if (focusViewPending_ && boardView_->isEnabled()) {
         focusViewPending_ = false;
         boardView_->setFocus();

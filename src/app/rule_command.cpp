@@ -9,26 +9,17 @@
 
 #include <QAction>
 #include <QKeySequence>
-#include <QMenu>
 
 namespace corvane {
 
-namespace {
-
-/// A search that runs or is paused keeps the rule it started with.
-bool ruleIsFixed(SearchState state) {
-    return state == SearchState::Running || state == SearchState::Paused;
-}
-
-} // namespace
-
 void installRuleCommand(MainDialog& window, CommandMenu& menu) {
     const QString text = QString::fromUtf8("全マスを埋めるルール");
-    QAction* action =
-        menu.addCommand(text, QKeySequence(Qt::CTRL | Qt::Key_R), [&window, &menu, text] {
+    QAction* action = menu.addCommand(
+        text, QKeySequence(Qt::CTRL | Qt::Key_R),
+        [&window, &menu, text] {
             Session& session = window.session();
             QAction* self = menu.command(text);
-            if (ruleIsFixed(session.status.searchState)) {
+            if (searchInProgress(session.status.searchState)) {
                 self->setChecked(session.settings.fillAllCells != 0); // take the toggle back
                 session.window.beep(BeepKind::Simple);
                 return;
@@ -38,16 +29,10 @@ void installRuleCommand(MainDialog& window, CommandMenu& menu) {
             resetSearchAfterEdit(session.status);
             window.liveCheck().boardChanged(); // the verdict follows the rule
             window.refreshControls(false);
-        });
+        },
+        CommandMenu::WhileSearching::DisabledWhilePaused);
     action->setCheckable(true);
     action->setChecked(window.session().settings.fillAllCells != 0);
-    // The open menu shows whether the command can act; closed, the shortcut reaches the
-    // handler, which decides for itself.
-    QObject::connect(menu.menu(), &QMenu::aboutToShow, action, [&window, action] {
-        action->setEnabled(!ruleIsFixed(window.session().status.searchState));
-    });
-    QObject::connect(menu.menu(), &QMenu::aboutToHide, action,
-                     [action] { action->setEnabled(true); });
 }
 
 } // namespace corvane

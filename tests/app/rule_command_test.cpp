@@ -78,11 +78,15 @@ TEST_F(RuleCommandTest, ChangingTheRuleIsKeptShownAndResetsAFinishedSearch) {
 
 TEST_F(RuleCommandTest, APausedSearchKeepsTheRuleItStartedWith) {
     window.session().status.searchState = SearchState::Paused;
+    window.refreshControls(false);
+    EXPECT_FALSE(rule()->isEnabled());
     pressRuleKey();
     EXPECT_FALSE(rule()->isChecked());
     EXPECT_EQ(window.session().settings.fillAllCells, 0);
     EXPECT_EQ(state(), SearchState::Paused);
-    EXPECT_EQ(answerer.stuck, 0);
+    window.session().status.searchState = SearchState::Finished;
+    window.refreshControls(false);
+    EXPECT_TRUE(rule()->isEnabled());
 }
 
 } // namespace
