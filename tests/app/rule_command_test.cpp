@@ -6,6 +6,7 @@
 #include "gui_support.h"
 #include "base/ini_file.h"
 #include "temp_dir.h"
+#include "watchdog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,7 +21,7 @@ using testing::ModalAnswerer;
 struct RuleCommandTest : ::testing::Test {
     RuleCommandTest() : store(dir / "config.ini"), window(&store, startSettings()) {
         window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window, testing::WatchdogMs));
         // One path along the top row; the bottom row can only stay empty.
         testing::setBoardPicture(window.session().board, {"1 . 1", ". . ."});
     }
@@ -32,7 +33,7 @@ struct RuleCommandTest : ::testing::Test {
     }
     void pressRuleKey() {
         window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window, testing::WatchdogMs));
         QTest::keyClick(window.boardView(), Qt::Key_R, Qt::ControlModifier);
     }
     QAction* rule() {
